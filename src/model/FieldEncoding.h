@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// How the model's text (UTF-8) is stored in the data files (Windows-1252
+// bytes, one record a line, "^" between fields).
+//
+// Text that fits the code page and holds no line break, no "^" (where "^"
+// separates fields) and no NUL is written byte for byte as files always were.
+// Anything else would break the line structure or be lost, so each such
+// character is written as ESC (0x1B), its code point in upper-case hex, and
+// ";": "^" becomes ESC "5E;", LF ESC "A;", a Chinese character ESC "4E2D;".
+// ESC itself is written that way too, so every ESC in a file starts such an
+// escape and reading gives back exactly the text that was written. ESC never
+// occurs in text anybody types, so files written by earlier versions (which
+// had no escape) read as before.
+enum class Caret { kKept, kEscaped };
+
+std::string EncodeField(std::string_view text, Caret caret);
+std::string DecodeField(std::string_view bytes);

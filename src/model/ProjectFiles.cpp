@@ -1,0 +1,162 @@
+// Loading and saving of the three data files.
+#include <memory>
+
+#include "model/DataFiles.h"
+#include "model/FieldEncoding.h"
+#include "model/UProjects.h"
+#include "model/UUtils.h"
+#include "platform/FileSystem.h"
+
+using datafiles::AppendLine;
+using datafiles::DataFilePath;
+
+namespace {
+
+const std::string kCategoriesFile = "categories.dat";
+const std::string kProjectsFileRead = "projects.dat";
+const std::string kProjectsFileCreated = "Projects.dat";
+const std::string kHoursFile = "Hours.dat";
+
+constexpr std::string_view kHeaderPrefix = "Header^";
+constexpr std::string_view kTerminator = "EndProject";
+
+std::string_view TrimmedOfBlanks(std::string_view line) {
+  while (!line.empty() && static_cast<unsigned char>(line.front()) <= ' ') line.remove_prefix(1);
+  while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ') line.remove_suffix(1);
+  return line;
+}
+
+// Reads the projects file into `projects`. Line kinds are told apart by how
+// the writer begins them: a header begins with "Header^", a task line with
+// "^", and the terminator is a line of its own. So a task named "Page Header"
+// or notes mentioning EndProject stay tasks. Nothing read is dropped: a
+// project left open by a new header or by the end of the file is still
+// added, a task line outside any project opens a project of its own (with
+// empty name and category, so the next save keeps it), and a stray
+// terminator, which carries no data, is passed over.
+void ReadProjects(std::string_view bytes, TProjects& projects) {
+  std::unique_ptr<TProject> current;
+  auto close_current = [&] {
+    if (!current) return;
+    const std::string name = current->Name;
+    projects.Add(name, std::move(current));
+  };
+  std::vector<std::string> parts;
+  for (const std::string_view line : datafiles::SplitLines(bytes)) {
+    if (datafiles::IsBlankLine(line)) continue;
+    if (line.starts_with(kHeaderPrefix)) {
+      SplitDelimited('^', line, parts);
+      if (parts.size() < 5) datafiles::ThrowListIndexError(parts.size());
+      close_current();
+      current = std::make_unique<TProject>();
+      current->Name = DecodeField(parts[1]);
+      current->Category = DecodeField(parts[2]);
+      current->StartDate = DecodeField(parts[3]);
+      current->EndDate = DecodeField(parts[4]);
+    } else if (TrimmedOfBlanks(line) == kTerminator) {
+      close_current();
+    } else {
+      datafiles::SplitTaskLine(line, parts);
+      if (parts.size() < 5) datafiles::ThrowListIndexError(parts.size());
+      if (!current) current = std::make_unique<TProject>();
+      std::string name = DecodeField(parts[1]);
+      const std::string entry_text = name;
+      current->Tasks.Add(entry_text, std::make_unique<TTask>(parts[0] == "True", std::move(name),
+                                                             DecodeField(parts[2]), DecodeField(parts[3]),
+                                                             DecodeField(parts[4])));
+    }
+  }
+  close_current();
+}
+
+void ReadHours(std::string_view bytes, THours& hours) {
+  std::vector<std::string> parts;
+  for (const std::string_view line : datafiles::SplitLines(bytes)) {
+    if (datafiles::IsBlankLine(line)) continue;
+    SplitDelimited('^', line, parts);
+    if (parts.size() < 3) datafiles::ThrowListIndexError(parts.size());
+    auto entry = std::make_unique<TToDoHour>(DecodeField(parts[0]), DecodeField(parts[1]), DecodeField(parts[2]));
+    std::string key = PlannerKey(entry->Day, entry->Hour);
+    hours.Add(std::move(key), std::move(entry));
+  }
+}
+
+// Runs `read` over the file's bytes; when it stops on a malformed line, the
+// file is set aside before the error goes on.
+template <typename Read>
+void LoadFile(const std::string& path, Read read) {
+  if (!platform::FileExists(path)) return;
+  const std::string bytes = platform::ReadWholeFile(path);
+  try {
+    read(bytes);
+  } catch (const std::out_of_range& error) {
+    datafiles::StopLoadKeepingBackup(path, bytes, error.what());
+  }
+}
+
+}  // namespace
+
+void TProjects::LoadCategories() {
+  const std::string path = DataFilePath(kCategoriesFile, kCategoriesFile);
+  if (!platform::FileExists(path)) return;
+  const std::string bytes = platform::ReadWholeFile(path);
+  Categories.Clear();
+  for (const std::string_view line : datafiles::SplitLines(bytes)) Categories.Add(DecodeField(line));
+}
+
+void TProjects::LoadProjects() {
+  LoadFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated),
+           [this](std::string_view bytes) { ReadProjects(bytes, *this); });
+}
+
+void THours::LoadHours() {
+  LoadFile(DataFilePath(kHoursFile, kHoursFile), [this](std::string_view bytes) { ReadHours(bytes, *this); });
+}
+
+void TProjects::SaveCategories() {
+  std::string bytes;
+  for (int i = 0; i < Categories.Count(); ++i) AppendLine(bytes, EncodeField(Categories.Strings(i), Caret::kKept));
+  platform::WriteWholeFileAtomically(DataFilePath(kCategoriesFile, kCategoriesFile), bytes);
+}
+
+void TProjects::SaveProjects() {
+  std::string bytes;
+  std::string line;
+  for (int i = 0; i < Count(); ++i) {
+    const TProject& project = *Objects(i);
+    line = "Header^";
+    for (const std::string* field : {&project.Name, &project.Category, &project.StartDate, &project.EndDate}) {
+      line += EncodeField(*field, Caret::kEscaped);
+      line += '^';
+    }
+    AppendLine(bytes, line);
+    for (int t = 0; t < project.Tasks.Count(); ++t) {
+      const TTask& task = *project.Tasks.Objects(t);
+      line = task.Done ? "^True^,^" : "^False^,^";
+      line += EncodeField(task.Name, Caret::kEscaped);
+      for (const std::string* field : {&task.Notes, &task.StartDate, &task.EndDate}) {
+        line += "^,^";
+        line += EncodeField(*field, Caret::kEscaped);
+      }
+      line += '^';
+      AppendLine(bytes, line);
+    }
+    AppendLine(bytes, kTerminator);
+  }
+  platform::WriteWholeFileAtomically(DataFilePath(kProjectsFileRead, kProjectsFileCreated), bytes);
+}
+
+void THours::SaveHours() {
+  std::string bytes;
+  std::string line;
+  for (int i = 0; i < Count(); ++i) {
+    const TToDoHour& entry = *Objects(i);
+    line.clear();
+    for (const std::string* field : {&entry.Day, &entry.Hour, &entry.Action}) {
+      line += EncodeField(*field, Caret::kEscaped);
+      line += '^';
+    }
+    AppendLine(bytes, line);
+  }
+  platform::WriteWholeFileAtomically(DataFilePath(kHoursFile, kHoursFile), bytes);
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// The application-wide error handling: every error that ends an event
+// handler, a creation step or a clock tick goes here, and the window system
+// layer installs the presenter that shows the text to the user. Without a
+// presenter (tests, tools) the text goes to standard error.
+using ErrorPresenter = std::function<void(const std::string& message)>;
+
+void SetErrorPresenter(ErrorPresenter presenter);
+void ReportError(const std::string& message);
+
+// Reports the exception currently being handled; call inside a catch block.
+void ReportCurrentException();
+
+}  // namespace platform
