@@ -1,0 +1,210 @@
+// Files whose texts or structure the plain formats cannot carry: nothing may
+// be lost, doubled or misread, and every file the program writes reads back
+// to the same model.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "platform/Utf8.h"
+
+#include "model/ModelBuilders.h"
+#include "support/TemporaryFolder.h"
+
+namespace {
+
+class DataFilesRobustness : public ::testing::Test {
+ protected:
+  TemporaryAppFolder folder;
+};
+
+void ExpectSameProjects(const TProjects& a, const TProjects& b) {
+  ASSERT_EQ(a.Count(), b.Count());
+  for (int i = 0; i < a.Count(); ++i) {
+    const TProject& x = *a.Objects(i);
+    const TProject& y = *b.Objects(i);
+    EXPECT_EQ(a.Strings(i), b.Strings(i));
+    EXPECT_EQ(x.Name, y.Name);
+    EXPECT_EQ(x.Category, y.Category);
+    EXPECT_EQ(x.StartDate, y.StartDate);
+    EXPECT_EQ(x.EndDate, y.EndDate);
+    ASSERT_EQ(x.Tasks.Count(), y.Tasks.Count()) << x.Name;
+    for (int t = 0; t < x.Tasks.Count(); ++t) {
+      const TTask& p = *x.Tasks.Objects(t);
+      const TTask& q = *y.Tasks.Objects(t);
+      EXPECT_EQ(p.Done, q.Done);
+      EXPECT_EQ(p.Name, q.Name);
+      EXPECT_EQ(p.Notes, q.Notes);
+      EXPECT_EQ(p.StartDate, q.StartDate);
+      EXPECT_EQ(p.EndDate, q.EndDate);
+    }
+  }
+}
+
+TProjects SaveAndLoad(TProjects& projects) {
+  projects.SaveCategories();
+  projects.SaveProjects();
+  TProjects loaded;
+  loaded.LoadCategories();
+  loaded.LoadProjects();
+  return loaded;
+}
+
+TEST_F(DataFilesRobustness, TaskTextsThatLookLikeHeadersOrTerminatorsStayTasks) {
+  TProjects projects;
+  TProject& site = AddProject(projects, "Site", "Web");
+  AddTask(site, false, "Page Header");
+  AddTask(site, true, "EndProject", "EndProject");
+  AddTask(site, false, "Header^", "notes with Header^ inside");
+  AddProject(projects, "EndProject", "Web");
+  TProjects loaded = SaveAndLoad(projects);
+  ExpectSameProjects(projects, loaded);
+}
+
+TEST_F(DataFilesRobustness, CaretsLineBreaksAndTextOutsideTheCodePageSurvive) {
+  TProjects projects;
+  projects.Categories.Add("A^B");
+  projects.Categories.Add("two\r\nlines");
+  TProject& project = AddProject(projects, "x^y", "A^B", "1^2", "3\n4");
+  AddTask(project, true, "name ^ with ^^ carets", "line one\r\nline two\nline three\rend", "\x1B", "中文 ✓");
+  AddTask(project, false, "NUL \0 inside", "");
+  project.Tasks.Objects(1)->Name = std::string("NUL \0 inside", 12);
+  TProjects loaded = SaveAndLoad(projects);
+  ExpectSameProjects(projects, loaded);
+  ASSERT_EQ(loaded.Categories.Count(), 2);
+  EXPECT_EQ(loaded.Categories.Strings(0), "A^B");
+  EXPECT_EQ(loaded.Categories.Strings(1), "two\r\nlines");
+  EXPECT_EQ(folder.Read("categories.dat"), "A^B\r\ntwo\x1B" "D;\x1B" "A;lines\r\n")
+      << "a caret needs no escape in the categories file";
+  EXPECT_NE(folder.Read("Projects.dat").find("Header^x\x1B" "5E;y^"), std::string::npos);
+
+  THours hours;
+  AddHour(hours, "1/2/2008", "9:00 AM", "call ^ back\nat noon");
+  hours.SaveHours();
+  THours hours_loaded;
+  hours_loaded.LoadHours();
+  ASSERT_EQ(hours_loaded.Count(), 1);
+  EXPECT_EQ(hours_loaded.Objects(0)->Action, "call ^ back\nat noon");
+}
+
+TEST_F(DataFilesRobustness, StructureFaultsLoseNothingAndDoubleNothing) {
+  folder.Write("projects.dat",
+               "EndProject\r\n"                              // terminator without header: no data, passed over
+               "^True^,^orphan^,^^,^^,^^\r\n"                // task before any header: kept
+               "Header^First^c^^^\r\n"
+               "^False^,^one^,^^,^^,^^\r\n"
+               "Header^Second^c^^^\r\n"                      // First never terminated: kept anyway
+               "^False^,^two^,^^,^^,^^\r\n"
+               "EndProject\r\n"
+               "EndProject\r\n"                              // a second terminator adds nothing again
+               "Header^Last^c^^^\r\n"
+               "^False^,^three^,^^,^^,^^\r\n");             // file ends inside a project: kept
+  TProjects projects;
+  projects.LoadProjects();
+  ASSERT_EQ(projects.Count(), 4);
+  EXPECT_EQ(projects.Objects(0)->Name, "");
+  EXPECT_EQ(projects.Objects(0)->Tasks.Objects(0)->Name, "orphan");
+  EXPECT_EQ(projects.Objects(1)->Name, "First");
+  EXPECT_EQ(projects.Objects(1)->Tasks.Count(), 1);
+  EXPECT_EQ(projects.Objects(2)->Name, "Second");
+  EXPECT_EQ(projects.Objects(2)->Tasks.Count(), 1);
+  EXPECT_EQ(projects.Objects(3)->Name, "Last");
+  EXPECT_EQ(projects.Objects(3)->Tasks.Count(), 1);
+
+  TProjects loaded = SaveAndLoad(projects);
+  ExpectSameProjects(projects, loaded);
+}
+
+TEST_F(DataFilesRobustness, MalformedLineStopsLoadAndKeepsTheWholeFileAside) {
+  const std::string original =
+      "Header^Kept^c^^^\r\nEndProject\r\nHeader^Short^c^\r\nHeader^Never read^c^^^\r\nEndProject\r\n";
+  folder.Write("projects.dat", original);
+  TProjects projects;
+  try {
+    projects.LoadProjects();
+    FAIL() << "expected the load to stop";
+  } catch (const std::runtime_error& error) {
+    const std::string message = error.what();
+    EXPECT_EQ(message.substr(0, message.find('\r')), "List index out of bounds (3)");
+    EXPECT_NE(message.find(folder.File("projects.dat.bak")), std::string::npos) << message;
+  }
+  ASSERT_EQ(projects.Count(), 1) << "what was read before the error stays";
+  EXPECT_EQ(folder.Read("projects.dat.bak"), original);
+
+  projects.SaveProjects();  // writes only what was read ...
+  EXPECT_EQ(folder.Read("projects.dat.bak"), original) << "... while the whole file stays kept";
+
+  // A second failing file never overwrites a backup that holds something else.
+  folder.Write("projects.dat", "Header^x^\r\n");
+  TProjects again;
+  EXPECT_THROW(again.LoadProjects(), std::runtime_error);
+  EXPECT_EQ(folder.Read("projects.dat.bak"), original);
+  EXPECT_EQ(folder.Read("projects.dat.bak2"), "Header^x^\r\n");
+}
+
+TEST_F(DataFilesRobustness, ShortTaskAndPlannerLinesNameTheMissingIndex) {
+  folder.Write("projects.dat", "Header^P^c^^^\r\n^True^,^only two^\r\nEndProject\r\n");
+  folder.Write("Hours.dat", "1/2/2008^1:00 AM^ok^\r\n1/2/2008\r\n");
+  TProjects projects;
+  THours hours;
+  auto first_line = [](const std::runtime_error& error) {
+    const std::string message = error.what();
+    return message.substr(0, message.find('\r'));
+  };
+  try {
+    projects.LoadProjects();
+    FAIL();
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(first_line(error), "List index out of bounds (2)");
+  }
+  try {
+    hours.LoadHours();
+    FAIL();
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(first_line(error), "List index out of bounds (1)");
+  }
+  EXPECT_EQ(hours.Count(), 1);
+  EXPECT_TRUE(folder.Has("Hours.dat.bak"));
+}
+
+TEST_F(DataFilesRobustness, FailedSaveReportsTheFileAndLeavesItWhole) {
+  std::filesystem::create_directory(folder.File("Hours.dat"));
+  THours hours;
+  AddHour(hours, "d", "h", "a");
+  try {
+    hours.SaveHours();
+    FAIL();
+  } catch (const platform::FileError& error) {
+    EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + folder.File("Hours.dat") + "\". ", 0), 0u)
+        << error.what();
+  }
+}
+
+TEST_F(DataFilesRobustness, RandomModelsReadBackUnchanged) {
+  std::mt19937 random(20261208);
+  const std::u32string alphabet = U"aZ 09^,\r\n\t\x1B\"é€中😀EndProjectHeader";
+  auto text = [&] {
+    std::string s;
+    const int length = static_cast<int>(random() % 12);
+    for (int i = 0; i < length; ++i) {
+      const char32_t c = alphabet[random() % alphabet.size()];
+      platform::AppendUtf8(s, c);
+    }
+    return s;
+  };
+  for (int round = 0; round < 20; ++round) {
+    TProjects projects;
+    for (int c = 0; c < 3; ++c) projects.Categories.Add(text());
+    for (int p = 0; p < 4; ++p) {
+      TProject& project = AddProject(projects, text(), text(), text(), text());
+      for (int t = static_cast<int>(random() % 4); t > 0; --t)
+        AddTask(project, random() % 2 == 0, text(), text(), text(), text());
+    }
+    TProjects loaded = SaveAndLoad(projects);
+    ExpectSameProjects(projects, loaded);
+    ASSERT_EQ(loaded.Categories.Count(), 3);
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(loaded.Categories.Strings(c), projects.Categories.Strings(c));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "model/DataFiles.h"
+#include "model/UUtils.h"
+
+namespace {
+
+using Parts = std::vector<std::string>;
+
+Parts Split(std::string_view text) {
+  Parts parts{"stale"};
+  SplitDelimited('^', text, parts);
+  return parts;
+}
+
+TEST(SplitDelimited, EveryDelimiterClosesAPartButTheTrailingOneAddsNone) {
+  EXPECT_EQ(Split("Header^My Ebook^Info Products^ 7/ 5/2008^ 8/ 1/2008^"),
+            (Parts{"Header", "My Ebook", "Info Products", " 7/ 5/2008", " 8/ 1/2008"}));
+  EXPECT_EQ(Split("a^^b"), (Parts{"a", "", "b"}));
+  EXPECT_EQ(Split("^a"), (Parts{"", "a"}));
+  EXPECT_EQ(Split("^"), (Parts{""}));
+  EXPECT_EQ(Split(""), Parts{});
+  EXPECT_EQ(Split("plain"), (Parts{"plain"}));
+  EXPECT_EQ(Split("12/13/2007^9:00 AM^^"), (Parts{"12/13/2007", "9:00 AM", ""}));
+}
+
+Parts TaskFields(std::string_view line) {
+  Parts fields;
+  datafiles::SplitTaskLine(line, fields);
+  return fields;
+}
+
+TEST(SplitTaskLine, ReadsQuotedFields) {
+  EXPECT_EQ(TaskFields("^True^,^Purchase Domain Name^,^^,^^,^^"),
+            (Parts{"True", "Purchase Domain Name", "", "", ""}));
+  EXPECT_EQ(TaskFields("^False^,^Write Web Sales Copy^,^outline ready^,^ 7/ 6/2008^,^ 7/10/2008^"),
+            (Parts{"False", "Write Web Sales Copy", "outline ready", " 7/ 6/2008", " 7/10/2008"}));
+}
+
+TEST(SplitTaskLine, QuoteRules) {
+  EXPECT_EQ(TaskFields("^a^^b^,x"), (Parts{"a^b", "x"})) << "a doubled quote is one quote";
+  EXPECT_EQ(TaskFields("^open field"), (Parts{"open fiel"})) << "an unclosed field loses the last character";
+  EXPECT_EQ(TaskFields("  one two,three"), (Parts{"one", "two", "three"})) << "unquoted fields end at blanks";
+  EXPECT_EQ(TaskFields("a,"), (Parts{"a", ""})) << "a comma at the very end adds an empty field";
+  EXPECT_EQ(TaskFields(",,"), (Parts{"", "", ""}));
+  EXPECT_EQ(TaskFields(""), Parts{});
+  EXPECT_EQ(TaskFields(std::string_view("^a^,^b\0c^", 9)), (Parts{"a", ""})) << "a NUL ends the text";
+}
+
+TEST(SplitLines, AllLineBreaksAndNul) {
+  using Lines = std::vector<std::string_view>;
+  EXPECT_EQ(datafiles::SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(datafiles::SplitLines("a\r\n"), (Lines{"a"}));
+  EXPECT_EQ(datafiles::SplitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(datafiles::SplitLines(std::string_view("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
+  EXPECT_EQ(datafiles::SplitLines(""), Lines{});
+}
+
+}  // namespace
