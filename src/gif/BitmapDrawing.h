@@ -1,0 +1,24 @@
+#pragma once
+#include "gif/GifColors.h"
+#include "platform/Bitmap.h"
+
+namespace gif {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Fills `rect` of a 32-bit bitmap with an opaque colour, clipped to it.
+void FillRect(platform::Bitmap& canvas, const Rect& rect, TColor color);
+
+// Copies `sourceRect` of the indexed `source` scaled onto `destRect`
+// of the 32-bit `canvas`, clipped to the canvas. Scaling picks the nearest
+// source pixel, never blends. Source pixels whose colour equals `key` leave
+// the canvas unchanged; with `key` clNone every pixel is copied, opaque.
+void DrawTransparentStretched(platform::Bitmap& canvas, const Rect& destRect,
+                              const platform::Bitmap& source, const Rect& sourceRect, TColor key);
+
+}  // namespace gif

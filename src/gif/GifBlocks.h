@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "gif/GifByteReader.h"
+#include "gif/TExtension.h"
+#include "gif/TGIFData.h"
+#include "gif/TGIFFrame.h"
+
+namespace gif {
+
+struct TLoopInfo {
+  bool HasLoopExtension = false;
+  std::uint16_t LoopCount = 1;
+};
+
+inline constexpr std::uint8_t kExtensionIntroducer = '!';
+inline constexpr std::uint8_t kImageIntroducer = ',';
+inline constexpr std::uint8_t kTrailer = ';';
+
+// Reads the extensions that start at `introducer` ('!') up to the next block
+// that is not one, leaving that block's introducer in `introducer`. Returns
+// the graphic control and comment extensions to attach to a following image;
+// a plain text extension discards what came before it. Loop extensions are
+// noted in `loop`.
+std::vector<TExtension> ReadExtensionRun(GifByteReader& reader, std::uint8_t& introducer, TLoopInfo& loop);
+
+// Reads one image (after its ',') into `frame`; `frame.Extensions` must
+// already hold the extensions that preceded it.
+void ReadImageBlock(GifByteReader& reader, const TGIFData& data, int logicalWidth, int logicalHeight,
+                    TGIFFrame& frame);
+
+}  // namespace gif

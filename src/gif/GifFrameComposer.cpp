@@ -1,0 +1,132 @@
+#include "gif/GifFrameComposer.h"
+
+#include <algorithm>
+
+#include "gif/BitmapDrawing.h"
+#include "gif/GifLimits.h"
+
+namespace gif {
+namespace {
+
+Rect FrameRect(TGIFFrame& frame) {
+  const platform::Bitmap& picture = frame.Bitmap();
+  return Rect{frame.FrameLeft, frame.FrameTop, picture.width, picture.height};
+}
+
+// Gives the pixels of `rect` that show the key colour alpha 0, so that the
+// picture carries its own transparency.
+void MarkKeyTransparent(platform::Bitmap& picture, const Rect& rect, TColor key) {
+  const std::uint32_t keyArgb = ArgbFromColor(key);
+  const int x0 = std::max(rect.left, 0);
+  const int x1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{rect.left} + rect.width, picture.width));
+  const int y0 = std::max(rect.top, 0);
+  const int y1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{rect.top} + rect.height, picture.height));
+  for (int y = y0; y < y1; ++y) {
+    std::uint32_t* row = picture.Row(y);
+    for (int x = x0; x < x1; ++x)
+      if (row[x] == keyArgb) row[x] = keyArgb & kRgbMask;
+  }
+}
+
+}  // namespace
+
+void GifFrameComposer::Reset() {
+  frameCache_.reset();
+  cachedIndex_ = -1;
+  cachedKey_ = clNone;
+  cachedFill_ = clNone;
+}
+
+const platform::Bitmap& GifFrameComposer::ComposeFrame(int index, TColor& key) {
+  index = std::clamp(index, 0, image_.FrameCount() - 1);
+  // Repainting the frame on show needs no work at all.
+  if (frameCache_ && cachedIndex_ == index) {
+    key = cachedKey_;
+    return *frameCache_;
+  }
+  // Decoding first means a frame that cannot be decoded leaves the kept
+  // picture as it was.
+  image_.Frame(index).Bitmap();
+  const bool reuse = frameCache_ && cachedIndex_ >= 0 && cachedIndex_ == index - 1 &&
+                     image_.Frame(cachedIndex_).Disposal != DisposalPrevious;
+  if (reuse) {
+    if (image_.Frame(cachedIndex_).Disposal == DisposalBackground)
+      FillFrameRect(*frameCache_, cachedIndex_, cachedFill_, cachedKey_);
+    DrawFrame(*frameCache_, index, cachedKey_);
+    cachedIndex_ = index;
+    key = cachedKey_;
+    return *frameCache_;
+  }
+
+  TColor fill = clNone;
+  TColor newKey = clNone;
+  std::unique_ptr<platform::Bitmap> picture = StartPicture(fill, newKey);
+  const int first = StartFrame(index);
+  for (int i = first; i < index; ++i) {
+    TGIFFrame& frame = image_.Frame(i);
+    if (frame.Disposal == DisposalUnspecified || frame.Disposal == DisposalKeep)
+      DrawFrame(*picture, i, newKey);
+    else if (frame.Disposal == DisposalBackground && i > first)
+      FillFrameRect(*picture, i, fill, newKey);
+  }
+  DrawFrame(*picture, index, newKey);
+
+  frameCache_ = std::move(picture);
+  cachedIndex_ = index;
+  cachedKey_ = newKey;
+  cachedFill_ = fill;
+  key = newKey;
+  return *frameCache_;
+}
+
+std::unique_ptr<platform::Bitmap> GifFrameComposer::StartPicture(TColor& fill, TColor& key) {
+  const int width = image_.ScreenWidth();
+  const int height = image_.ScreenHeight();
+  CheckPictureSize("logical screen", static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 4);
+  TGIFFrame& active = image_.Frame(std::max(image_.ActiveFrame(), 0));
+  if (active.TransparentColor != clNone) {
+    key = active.TransparentColor;
+    fill = key;
+  } else if (image_.BackgroundColor() != clNone && image_.Transparent()) {
+    fill = image_.BackgroundColor();
+  } else {
+    fill = windowColor_;
+  }
+  auto picture = std::make_unique<platform::Bitmap>(platform::Bitmap::Argb(width, height));
+  FillRect(*picture, Rect{0, 0, width, height}, fill);
+  if (key != clNone) MarkKeyTransparent(*picture, Rect{0, 0, width, height}, key);
+  return picture;
+}
+
+// The nearest frame at or before `index` whose picture does not depend on
+// the frames before it: one covering the whole screen with no transparent
+// colour, or one that is cleared to the background before the next frame.
+int GifFrameComposer::StartFrame(int index) {
+  int first = std::max(0, index);
+  while (first > 0) {
+    TGIFFrame& frame = image_.Frame(first);
+    const platform::Bitmap& picture = frame.Bitmap();
+    const bool coversScreen = picture.width == image_.ScreenWidth() && picture.height == image_.ScreenHeight();
+    const bool undone = frame.Disposal == DisposalPrevious && first < index;
+    if (coversScreen && !undone &&
+        (frame.TransparentColor == clNone || (frame.Disposal == DisposalBackground && first < index)))
+      break;
+    --first;
+  }
+  return first;
+}
+
+void GifFrameComposer::DrawFrame(platform::Bitmap& picture, int index, TColor key) {
+  TGIFFrame& frame = image_.Frame(index);
+  const Rect rect = FrameRect(frame);
+  frame.FrameDraw(picture, rect, true);
+  if (key != clNone) MarkKeyTransparent(picture, rect, key);
+}
+
+void GifFrameComposer::FillFrameRect(platform::Bitmap& picture, int index, TColor fill, TColor key) {
+  const Rect rect = FrameRect(image_.Frame(index));
+  FillRect(picture, rect, fill);
+  if (key != clNone) MarkKeyTransparent(picture, rect, key);
+}
+
+}  // namespace gif

@@ -1,0 +1,189 @@
+#include "gif/GifLzw.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace gif {
+namespace {
+
+constexpr int kMaxCodes = 4096;
+constexpr int kMaxCodeSize = 12;
+
+// Codes are packed least significant bit first across the data sub-blocks;
+// a zero-length block adds nothing and reading goes on after it.
+class CodeReader {
+ public:
+  explicit CodeReader(std::string_view blocks) : data_(blocks) {}
+
+  // False when the data runs out before `size` more bits.
+  bool Next(int size, int& code) {
+    while (bitCount_ < size) {
+      if (blockLeft_ == 0) {
+        if (pos_ >= data_.size()) return false;
+        blockLeft_ = static_cast<std::uint8_t>(data_[pos_++]);
+        continue;
+      }
+      if (pos_ >= data_.size()) return false;
+      bits_ |= std::uint32_t{static_cast<std::uint8_t>(data_[pos_++])} << bitCount_;
+      bitCount_ += 8;
+      --blockLeft_;
+    }
+    code = static_cast<int>(bits_ & ((1u << size) - 1));
+    bits_ >>= size;
+    bitCount_ -= size;
+    return true;
+  }
+
+ private:
+  std::string_view data_;
+  std::size_t pos_ = 0;
+  std::size_t blockLeft_ = 0;
+  std::uint32_t bits_ = 0;
+  int bitCount_ = 0;
+};
+
+// Places decoded pixels row by row, in interlaced order when asked; writes
+// past the last row are dropped.
+class RowWriter {
+ public:
+  explicit RowWriter(const LzwTarget& target) : t_(target) {}
+
+  bool Done() const { return y_ >= t_.height; }
+
+  void Write(const std::uint8_t* from, int count) {
+    while (count > 0 && y_ < t_.height) {
+      const int n = std::min(count, t_.width - x_);
+      std::memcpy(t_.pixels + static_cast<std::size_t>(y_) * t_.width + x_, from, static_cast<std::size_t>(n));
+      from += n;
+      count -= n;
+      x_ += n;
+      if (x_ == t_.width) {
+        x_ = 0;
+        NextRow();
+      }
+    }
+  }
+
+ private:
+  void NextRow() {
+    if (!t_.interlaced) {
+      ++y_;
+      return;
+    }
+    y_ += pass_ <= 1 ? 8 : pass_ == 2 ? 4 : 2;
+    if (y_ < t_.height) return;
+    if (pass_ == 0) {
+      pass_ = 1;
+      if (t_.height > 4) {
+        y_ = 4;
+        return;
+      }
+    }
+    if (pass_ == 1) {
+      pass_ = 2;
+      if (t_.height > 2) {
+        y_ = 2;
+        return;
+      }
+    }
+    if (pass_ == 2) {
+      pass_ = 3;
+      y_ = 1;
+    }
+  }
+
+  LzwTarget t_;
+  int x_ = 0;
+  int y_ = 0;
+  int pass_ = 0;
+};
+
+}  // namespace
+
+bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target) {
+  if (encoded.empty() || target.width <= 0 || target.height <= 0) return !encoded.empty();
+  bool corrupted = false;
+  int codeSizeByte = static_cast<std::uint8_t>(encoded[0]);
+  if (codeSizeByte < 2 || codeSizeByte > 9) {
+    corrupted = true;
+    codeSizeByte = std::clamp(codeSizeByte, 2, 9);
+  }
+  const int literalMask = (1 << colorBits) - 1;
+  const int clearCode = 1 << codeSizeByte;
+  const int endCode = clearCode + 1;
+  const int firstFree = clearCode + 2;
+  const int initialCodeSize = codeSizeByte + 1;
+
+  std::array<std::uint16_t, kMaxCodes> prefix{};
+  std::array<std::uint8_t, kMaxCodes> suffix{};
+  // A string is collected backwards from the end, so that it can be copied
+  // out forwards; the chain walk below stops past kMaxCodes + 1 entries.
+  std::array<std::uint8_t, kMaxCodes + 2> stack{};
+  constexpr int kStackEnd = kMaxCodes + 1;
+
+  int codeSize = initialCodeSize;
+  int tableLimit = 1 << codeSize;
+  int freeCode = firstFree;
+  bool tableFull = false;
+  int oldCode = 0;
+  std::uint8_t lastChar = 0;
+
+  CodeReader reader(encoded.substr(1));
+  RowWriter writer(target);
+  int code = 0;
+  bool haveCode = reader.Next(codeSize, code);
+  while (haveCode && code != endCode && !writer.Done()) {
+    if (code == clearCode) {
+      codeSize = initialCodeSize;
+      tableLimit = 1 << codeSize;
+      freeCode = firstFree;
+      if (!reader.Next(codeSize, code)) break;
+      oldCode = code;
+      lastChar = static_cast<std::uint8_t>(code & literalMask);
+      writer.Write(&lastChar, 1);
+      tableFull = false;
+    } else {
+      const int in = code;
+      int current = code;
+      int n = 0;
+      if (code >= freeCode) {
+        current = oldCode;
+        stack[kStackEnd] = lastChar;
+        n = 1;
+      }
+      while (current > literalMask) {
+        if (n > kMaxCodes) {
+          corrupted = true;
+          break;
+        }
+        stack[kStackEnd - n] = suffix[current];
+        current = prefix[current];
+        ++n;
+      }
+      if (corrupted) return true;
+      lastChar = static_cast<std::uint8_t>(current & literalMask);
+      stack[kStackEnd - n] = lastChar;
+      writer.Write(&stack[kStackEnd - n], n + 1);
+      if (!tableFull) {
+        prefix[freeCode] = static_cast<std::uint16_t>(oldCode);
+        suffix[freeCode] = lastChar;
+        ++freeCode;
+        if (freeCode >= tableLimit) {
+          if (codeSize >= kMaxCodeSize) {
+            tableFull = true;
+          } else {
+            ++codeSize;
+            tableLimit <<= 1;
+          }
+        }
+      }
+      oldCode = in;
+    }
+    haveCode = reader.Next(codeSize, code);
+  }
+  // Data that stops before the end code is only damage when rows are missing.
+  return corrupted || (!haveCode && !writer.Done());
+}
+
+}  // namespace gif
