@@ -15,3 +15,11 @@ class ENetURIException : public ENetException {
  public:
   using ENetException::ENetException;
 };
+
+// The platform could not say how far local time is from UTC, so no Internet
+// date can be written or read.
+class ENetFailedToRetreiveTimeZoneInfo : public ENetException {
+ public:
+  ENetFailedToRetreiveTimeZoneInfo()
+      : ENetException("Failed attempting to retrieve time zone information.") {}
+};
