@@ -1,5 +1,6 @@
 #include "model/DataFiles.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/AppFolder.h"
@@ -7,23 +8,17 @@
 
 namespace datafiles {
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  bytes = bytes.substr(0, bytes.find('\0'));
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') {
-      ++i;
-      continue;
-    }
-    lines.push_back(bytes.substr(start, i - start));
-    i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-    start = i;
-  }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
+LineReader::LineReader(std::string_view bytes)
+    : bytes_(bytes.substr(0, bytes.find('\0'))), next_cr_(bytes_.find('\r')), next_lf_(bytes_.find('\n')) {}
+
+bool LineReader::Next(std::string_view& line) {
+  if (position_ >= bytes_.size()) return false;
+  if (next_cr_ < position_) next_cr_ = bytes_.find('\r', position_);
+  if (next_lf_ < position_) next_lf_ = bytes_.find('\n', position_);
+  const size_t end = std::min({next_cr_, next_lf_, bytes_.size()});
+  line = bytes_.substr(position_, end - position_);
+  position_ = end + (end == next_cr_ && next_lf_ == end + 1 ? 2 : 1);
+  return true;
 }
 
 bool IsBlankLine(std::string_view line) {
@@ -33,31 +28,40 @@ bool IsBlankLine(std::string_view line) {
 }
 
 void SplitTaskLine(std::string_view line, std::vector<std::string>& fields) {
-  fields.clear();
   line = line.substr(0, line.find('\0'));  // the text ends at a NUL, as written
   const size_t end = line.size();
+  // Fields are assigned into the strings the list already holds (see
+  // SplitDelimited).
+  size_t count = 0;
+  auto next_field = [&]() -> std::string& {
+    if (count == fields.size()) fields.emplace_back();
+    std::string& field = fields[count++];
+    field.clear();
+    return field;
+  };
   size_t i = 0;
   auto skip_blanks = [&] {
     while (i < end && static_cast<unsigned char>(line[i]) >= 1 && static_cast<unsigned char>(line[i]) <= 32) ++i;
   };
   skip_blanks();
   while (i < end) {
-    std::string field;
+    std::string& field = next_field();
     if (line[i] == '^') {
       ++i;
       bool closed = false;
       while (i < end) {
-        if (line[i] == '^') {
-          if (i + 1 < end && line[i + 1] == '^') {
-            field += '^';
-            i += 2;
-            continue;
-          }
-          ++i;
-          closed = true;
-          break;
+        const size_t quote = std::min(line.find('^', i), end);
+        field.append(line.substr(i, quote - i));
+        i = quote;
+        if (i == end) break;
+        if (i + 1 < end && line[i + 1] == '^') {
+          field += '^';
+          i += 2;
+          continue;
         }
-        field += line[i++];
+        ++i;
+        closed = true;
+        break;
       }
       // An unclosed quoted field runs to the end of the line less its last
       // character.
@@ -67,14 +71,14 @@ void SplitTaskLine(std::string_view line, std::vector<std::string>& fields) {
       while (i < end && static_cast<unsigned char>(line[i]) > 32 && line[i] != ',') ++i;
       field.assign(line.substr(start, i - start));
     }
-    fields.push_back(std::move(field));
     skip_blanks();
     if (i < end && line[i] == ',') {
-      if (i == end - 1) fields.emplace_back();
+      if (i == end - 1) next_field();
       ++i;
       skip_blanks();
     }
   }
+  fields.resize(count);
 }
 
 void AppendLine(std::string& bytes, std::string_view line) {

@@ -6,9 +6,20 @@
 // The line and field formats shared by the three data files.
 namespace datafiles {
 
-// Splits file bytes into lines at CR LF, a lone CR and a lone LF; a line
-// break at the very end gives no extra line, and a NUL byte ends the text.
-std::vector<std::string_view> SplitLines(std::string_view bytes);
+// Reads file bytes line by line, breaking at CR LF, a lone CR and a lone
+// LF; a line break at the very end gives no extra line, and a NUL byte ends
+// the text.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes);
+  bool Next(std::string_view& line);
+
+ private:
+  std::string_view bytes_;
+  size_t position_ = 0;
+  size_t next_cr_;  // where the next CR and LF are, searched only when passed
+  size_t next_lf_;
+};
 
 // True for a line of nothing but blanks and control characters.
 bool IsBlankLine(std::string_view line);

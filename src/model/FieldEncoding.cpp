@@ -1,5 +1,6 @@
 #include "model/FieldEncoding.h"
 
+#include "model/ByteScan.h"
 #include "platform/Cp1252.h"
 #include "platform/Utf8.h"
 
@@ -39,18 +40,38 @@ bool ReadEscape(std::string_view bytes, size_t& position, char32_t& code_point) 
   return true;
 }
 
+// For each byte, whether the file holds it as it is: printable ASCII, except
+// "^" where "^" separates fields. A table, as this runs over every byte saved.
+struct PlainBytes {
+  bool kept[256] = {};
+  bool escaped[256] = {};
+  constexpr PlainBytes() {
+    for (int byte = 0x20; byte < 0x80; ++byte) kept[byte] = escaped[byte] = true;
+    escaped[static_cast<unsigned char>('^')] = false;
+  }
+};
+constexpr PlainBytes kPlainBytes;
+
+bool IsPlainByte(unsigned char byte, Caret caret) {
+  return caret == Caret::kEscaped ? kPlainBytes.escaped[byte] : kPlainBytes.kept[byte];
+}
+
 }  // namespace
 
-std::string EncodeField(std::string_view text, Caret caret) {
-  std::string bytes;
-  bytes.reserve(text.size());
+void AppendEncodedField(std::string& bytes, std::string_view text, Caret caret) {
+  // Bytes from 0x20 to 0x7F, less "^" where it separates fields.
+  const uint64_t caret_mask = caret == Caret::kEscaped ? ~0ULL : 0ULL;
+  auto special_in_word = [caret_mask](uint64_t word) {
+    return (word & bytescan::kHighBits) | bytescan::BytesBelow(word, 0x20) |
+           (bytescan::BytesEqual(word, '^') & caret_mask);
+  };
+  auto plain = [caret](unsigned char byte) { return IsPlainByte(byte, caret); };
   size_t position = 0;
   while (position < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[position]);
-    if (lead >= 0x20 && lead < 0x80 && !(lead == '^' && caret == Caret::kEscaped)) {
-      bytes += text[position++];  // plain ASCII, the common case
-      continue;
-    }
+    const size_t run = bytescan::PlainRun(text.substr(position), special_in_word, plain);
+    bytes.append(text.substr(position, run));
+    position += run;
+    if (position == text.size()) break;
     const char32_t c = platform::NextCodePoint(text, position);
     const auto in_code_page = platform::CodePointToCp1252(c);
     if (in_code_page && !NeedsEscape(c, caret)) {
@@ -58,33 +79,46 @@ std::string EncodeField(std::string_view text, Caret caret) {
       continue;
     }
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string hex;
-    for (char32_t rest = c; rest != 0 || hex.empty(); rest >>= 4) hex.insert(hex.begin(), kHex[rest & 15]);
+    char hex[8];
+    size_t digits = 0;
+    for (char32_t rest = c; rest != 0 || digits == 0; rest >>= 4) hex[digits++] = kHex[rest & 15];
     bytes += kEscape;
-    bytes += hex;
+    while (digits > 0) bytes += hex[--digits];
     bytes += ';';
   }
+}
+
+std::string EncodeField(std::string_view text, Caret caret) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  AppendEncodedField(bytes, text, caret);
   return bytes;
 }
 
 std::string DecodeField(std::string_view bytes) {
+  // Bytes below 0x80, less ESC, stand for themselves.
+  auto special_in_word = [](uint64_t word) {
+    return (word & bytescan::kHighBits) | bytescan::BytesEqual(word, kEscape);
+  };
+  auto plain = [](unsigned char byte) { return byte < 0x80 && byte != kEscape; };
+  size_t position = bytescan::PlainRun(bytes, special_in_word, plain);
+  if (position == bytes.size()) return std::string(bytes);  // nothing to convert, the common case
+
   std::string text;
-  text.reserve(bytes.size());
-  size_t position = 0;
+  text.reserve(bytes.size() + bytes.size() / 4);
+  text.append(bytes.substr(0, position));
   while (position < bytes.size()) {
     const auto byte = static_cast<unsigned char>(bytes[position]);
-    if (byte == static_cast<unsigned char>(kEscape)) {
-      char32_t code_point = 0;
-      if (ReadEscape(bytes, position, code_point)) {
-        platform::AppendUtf8(text, code_point);
-        continue;
-      }
-    }
-    if (byte < 0x80)
-      text += bytes[position];
-    else
+    char32_t code_point = 0;
+    if (byte == static_cast<unsigned char>(kEscape) && ReadEscape(bytes, position, code_point)) {
+      platform::AppendUtf8(text, code_point);
+    } else {
       platform::AppendUtf8(text, platform::Cp1252ToCodePoint(byte));
-    ++position;
+      ++position;
+    }
+    const size_t run = bytescan::PlainRun(bytes.substr(position), special_in_word, plain);
+    text.append(bytes.substr(position, run));
+    position += run;
   }
   return text;
 }

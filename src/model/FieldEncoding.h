@@ -16,5 +16,7 @@
 // had no escape) read as before.
 enum class Caret { kKept, kEscaped };
 
+// Appends the stored form of `text` to `bytes`.
+void AppendEncodedField(std::string& bytes, std::string_view text, Caret caret);
 std::string EncodeField(std::string_view text, Caret caret);
 std::string DecodeField(std::string_view bytes);

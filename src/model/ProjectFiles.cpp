@@ -38,21 +38,23 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
   std::unique_ptr<TProject> current;
   auto close_current = [&] {
     if (!current) return;
-    const std::string name = current->Name;
-    projects.Add(name, std::move(current));
+    std::string name = current->Name;
+    projects.Add(std::move(name), std::move(current));
   };
+  std::vector<std::string_view> header;
   std::vector<std::string> parts;
-  for (const std::string_view line : datafiles::SplitLines(bytes)) {
+  datafiles::LineReader lines(bytes);
+  for (std::string_view line; lines.Next(line);) {
     if (datafiles::IsBlankLine(line)) continue;
     if (line.starts_with(kHeaderPrefix)) {
-      SplitDelimited('^', line, parts);
-      if (parts.size() < 5) datafiles::ThrowListIndexError(parts.size());
+      SplitDelimited('^', line, header);
+      if (header.size() < 5) datafiles::ThrowListIndexError(header.size());
       close_current();
       current = std::make_unique<TProject>();
-      current->Name = DecodeField(parts[1]);
-      current->Category = DecodeField(parts[2]);
-      current->StartDate = DecodeField(parts[3]);
-      current->EndDate = DecodeField(parts[4]);
+      current->Name = DecodeField(header[1]);
+      current->Category = DecodeField(header[2]);
+      current->StartDate = DecodeField(header[3]);
+      current->EndDate = DecodeField(header[4]);
     } else if (TrimmedOfBlanks(line) == kTerminator) {
       close_current();
     } else {
@@ -60,8 +62,8 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
       if (parts.size() < 5) datafiles::ThrowListIndexError(parts.size());
       if (!current) current = std::make_unique<TProject>();
       std::string name = DecodeField(parts[1]);
-      const std::string entry_text = name;
-      current->Tasks.Add(entry_text, std::make_unique<TTask>(parts[0] == "True", std::move(name),
+      std::string entry_text = name;
+      current->Tasks.Add(std::move(entry_text), std::make_unique<TTask>(parts[0] == "True", std::move(name),
                                                              DecodeField(parts[2]), DecodeField(parts[3]),
                                                              DecodeField(parts[4])));
     }
@@ -70,8 +72,9 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
 }
 
 void ReadHours(std::string_view bytes, THours& hours) {
-  std::vector<std::string> parts;
-  for (const std::string_view line : datafiles::SplitLines(bytes)) {
+  std::vector<std::string_view> parts;
+  datafiles::LineReader lines(bytes);
+  for (std::string_view line; lines.Next(line);) {
     if (datafiles::IsBlankLine(line)) continue;
     SplitDelimited('^', line, parts);
     if (parts.size() < 3) datafiles::ThrowListIndexError(parts.size());
@@ -79,6 +82,21 @@ void ReadHours(std::string_view bytes, THours& hours) {
     std::string key = PlannerKey(entry->Day, entry->Hour);
     hours.Add(std::move(key), std::move(entry));
   }
+}
+
+// About the size of the saved projects file, so that the text is built
+// without being copied as it grows.
+size_t SavedSizeEstimate(const TProjects& projects) {
+  size_t size = 0;
+  for (int i = 0; i < projects.Count(); ++i) {
+    const TProject& project = *projects.Objects(i);
+    size += 24 + project.Name.size() + project.Category.size() + project.StartDate.size() + project.EndDate.size();
+    for (int t = 0; t < project.Tasks.Count(); ++t) {
+      const TTask& task = *project.Tasks.Objects(t);
+      size += 24 + task.Name.size() + task.Notes.size() + task.StartDate.size() + task.EndDate.size();
+    }
+  }
+  return size;
 }
 
 // Runs `read` over the file's bytes; when it stops on a malformed line, the
@@ -101,7 +119,8 @@ void TProjects::LoadCategories() {
   if (!platform::FileExists(path)) return;
   const std::string bytes = platform::ReadWholeFile(path);
   Categories.Clear();
-  for (const std::string_view line : datafiles::SplitLines(bytes)) Categories.Add(DecodeField(line));
+  datafiles::LineReader lines(bytes);
+  for (std::string_view line; lines.Next(line);) Categories.Add(DecodeField(line));
 }
 
 void TProjects::LoadProjects() {
@@ -115,31 +134,33 @@ void THours::LoadHours() {
 
 void TProjects::SaveCategories() {
   std::string bytes;
-  for (int i = 0; i < Categories.Count(); ++i) AppendLine(bytes, EncodeField(Categories.Strings(i), Caret::kKept));
+  for (int i = 0; i < Categories.Count(); ++i) {
+    AppendEncodedField(bytes, Categories.Strings(i), Caret::kKept);
+    AppendLine(bytes, "");
+  }
   platform::WriteWholeFileAtomically(DataFilePath(kCategoriesFile, kCategoriesFile), bytes);
 }
 
 void TProjects::SaveProjects() {
   std::string bytes;
-  std::string line;
+  bytes.reserve(SavedSizeEstimate(*this));
   for (int i = 0; i < Count(); ++i) {
     const TProject& project = *Objects(i);
-    line = "Header^";
+    bytes += "Header^";
     for (const std::string* field : {&project.Name, &project.Category, &project.StartDate, &project.EndDate}) {
-      line += EncodeField(*field, Caret::kEscaped);
-      line += '^';
+      AppendEncodedField(bytes, *field, Caret::kEscaped);
+      bytes += '^';
     }
-    AppendLine(bytes, line);
+    AppendLine(bytes, "");
     for (int t = 0; t < project.Tasks.Count(); ++t) {
       const TTask& task = *project.Tasks.Objects(t);
-      line = task.Done ? "^True^,^" : "^False^,^";
-      line += EncodeField(task.Name, Caret::kEscaped);
+      bytes += task.Done ? "^True^,^" : "^False^,^";
+      AppendEncodedField(bytes, task.Name, Caret::kEscaped);
       for (const std::string* field : {&task.Notes, &task.StartDate, &task.EndDate}) {
-        line += "^,^";
-        line += EncodeField(*field, Caret::kEscaped);
+        bytes += "^,^";
+        AppendEncodedField(bytes, *field, Caret::kEscaped);
       }
-      line += '^';
-      AppendLine(bytes, line);
+      AppendLine(bytes, "^");
     }
     AppendLine(bytes, kTerminator);
   }
@@ -148,15 +169,14 @@ void TProjects::SaveProjects() {
 
 void THours::SaveHours() {
   std::string bytes;
-  std::string line;
+  bytes.reserve(static_cast<size_t>(Count()) * 40);
   for (int i = 0; i < Count(); ++i) {
     const TToDoHour& entry = *Objects(i);
-    line.clear();
     for (const std::string* field : {&entry.Day, &entry.Hour, &entry.Action}) {
-      line += EncodeField(*field, Caret::kEscaped);
-      line += '^';
+      AppendEncodedField(bytes, *field, Caret::kEscaped);
+      bytes += '^';
     }
-    AppendLine(bytes, line);
+    AppendLine(bytes, "");
   }
   platform::WriteWholeFileAtomically(DataFilePath(kHoursFile, kHoursFile), bytes);
 }

@@ -36,7 +36,12 @@ int TProject::PercentDone() const {
   return static_cast<int>(std::nearbyintl(share));
 }
 
-std::string PlannerKey(const std::string& day, const std::string& hour) { return day + "-" + hour; }
+std::string PlannerKey(const std::string& day, const std::string& hour) {
+  std::string key;
+  key.reserve(day.size() + 1 + hour.size());
+  key.append(day).append(1, '-').append(hour);
+  return key;
+}
 
 std::string HourCaption(int row) {
   if (row < 12) return std::to_string(row) + ":00 AM";

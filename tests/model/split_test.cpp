@@ -24,6 +24,15 @@ TEST(SplitDelimited, EveryDelimiterClosesAPartButTheTrailingOneAddsNone) {
   EXPECT_EQ(Split("12/13/2007^9:00 AM^^"), (Parts{"12/13/2007", "9:00 AM", ""}));
 }
 
+TEST(SplitDelimited, ViewsAndReusedListsGiveTheSameParts) {
+  std::vector<std::string_view> views{"a", "b", "c", "d", "e", "f"};
+  SplitDelimited('^', "x^^y", views);
+  EXPECT_EQ(views, (std::vector<std::string_view>{"x", "", "y"}));
+  Parts reused{"longer stale text that must go", "", ""};
+  SplitDelimited(',', "1,2", reused);
+  EXPECT_EQ(reused, (Parts{"1", "2"}));
+}
+
 Parts TaskFields(std::string_view line) {
   Parts fields;
   datafiles::SplitTaskLine(line, fields);
@@ -47,13 +56,22 @@ TEST(SplitTaskLine, QuoteRules) {
   EXPECT_EQ(TaskFields(std::string_view("^a^,^b\0c^", 9)), (Parts{"a", ""})) << "a NUL ends the text";
 }
 
-TEST(SplitLines, AllLineBreaksAndNul) {
-  using Lines = std::vector<std::string_view>;
-  EXPECT_EQ(datafiles::SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(datafiles::SplitLines("a\r\n"), (Lines{"a"}));
-  EXPECT_EQ(datafiles::SplitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
-  EXPECT_EQ(datafiles::SplitLines(std::string_view("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
-  EXPECT_EQ(datafiles::SplitLines(""), Lines{});
+using Lines = std::vector<std::string_view>;
+
+Lines ReadLines(std::string_view bytes) {
+  Lines lines;
+  datafiles::LineReader reader(bytes);
+  for (std::string_view line; reader.Next(line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(LineReader, AllLineBreaksAndNul) {
+  EXPECT_EQ(ReadLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(ReadLines("a\r\n"), (Lines{"a"}));
+  EXPECT_EQ(ReadLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(ReadLines("\n\r\r\n"), (Lines{"", "", ""})) << "LF, CR, then CR LF";
+  EXPECT_EQ(ReadLines(std::string_view("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
+  EXPECT_EQ(ReadLines(""), Lines{});
 }
 
 }  // namespace
