@@ -1,17 +1,40 @@
 #include "ui/FMain.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 
 #include "platform/ErrorReport.h"
+#include "ui/controls/AlignLayout.h"
+#include "ui/controls/Image.h"
+#include "ui/controls/ListView.h"
+#include "ui/controls/MessageBox.h"
+#include "ui/controls/MonthCalendar.h"
+#include "ui/controls/PageControl.h"
+#include "ui/controls/Panel.h"
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
+TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent), msgMain(std::make_unique<TskMessageBox>(this)) {
   setObjectName("frmMain");
   setWindowTitle("Project Tarvik");
+  // Errors that end a handler or a creation step show in the window's own
+  // message box from now on.
+  platform::SetErrorPresenter([this](const std::string& message) { msgMain->Inform(message); });
+  CreateControls();
   resize(772, 566);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  ArrangeNow(this);
   FormCreate();
 }
 
-TfrmMain::~TfrmMain() { FormDestroy(); }
+TfrmMain::~TfrmMain() {
+  // The controls outlive the model by a moment and may still report
+  // changes while they go.
+  SuppressChange = true;
+  FormDestroy();
+  platform::SetErrorPresenter(nullptr);
+}
 
 void TfrmMain::RunCreationStep(const std::function<void()>& step) {
   try {
@@ -33,25 +56,58 @@ void TfrmMain::FormCreate() {
   Projects = std::make_unique<TProjects>();
   RunCreationStep([this] { Projects->LoadCategories(); });
   RunCreationStep([this] { Projects->LoadProjects(); });
-  RunCreationStep([this] { FillTree(); });
+  RunCreationStep([this] { FillTree(""); });
   RunCreationStep([this] { EnableUpdateTimer(); });
 }
 
-void TfrmMain::PlaceBannerControls() {}
-void TfrmMain::SizePlannerPanel() {}
-void TfrmMain::LoadConfig() {}
-void TfrmMain::AddHourRows() {}
-void TfrmMain::RefreshDayPlanner() {}
-void TfrmMain::SelectTasksPage() {}
-void TfrmMain::FillTree() {}
-void TfrmMain::EnableUpdateTimer() {}
+void TfrmMain::PlaceBannerControls() { gifBanner->setGeometry(imgBanner->geometry()); }
 
-void TfrmMain::FormShow() {}
-void TfrmMain::FormResize() {}
+void TfrmMain::SizePlannerPanel() {
+  const int width = skTabSheet2->width() - (skMonthCalendar1->x() + skMonthCalendar1->width() + 10);
+  planner_page_layout_->SetExtent(skPanel6, width);
+  ArrangeNow(skTabSheet2);
+}
+
+// Reads the configuration: title, affiliate identifier, banner, link labels,
+// skin file and icon.
+void TfrmMain::LoadConfig() {}
+
+void TfrmMain::AddHourRows() {
+  std::vector<TListRow> rows;
+  for (int row = 1; row <= 24; ++row) rows.push_back({QString::fromStdString(HourCaption(row)), false, {QString()}});
+  lvwToDo->SetRows(std::move(rows));
+}
+
+void TfrmMain::SelectTasksPage() { pgcMain->SetActivePageIndex(0); }
+
+void TfrmMain::EnableUpdateTimer() { Timer2->start(); }
+
+void TfrmMain::Timer2Timer() {
+  Timer2->stop();
+  CheckForUpdate();
+}
+
+// The silent update check.
+void TfrmMain::CheckForUpdate() {}
+
+void TfrmMain::CentreBanner() {
+  // Each operand is halved on its own, dropping the remainder: a 105 x 105
+  // picture in a 772 x 65 panel sits at 334, -20.
+  for (QWidget* picture : {static_cast<QWidget*>(imgBanner), static_cast<QWidget*>(gifBanner)})
+    picture->move(panBanner->width() / 2 - picture->width() / 2, panBanner->height() / 2 - picture->height() / 2);
+}
+
+void TfrmMain::FormShow() { CentreBanner(); }
+
+void TfrmMain::FormResize() {
+  CentreBanner();
+  SizePlannerPanel();
+}
 
 void TfrmMain::FormCloseQuery() { SuppressChange = true; }
 
 void TfrmMain::FormDestroy() {
+  CurrentProject = nullptr;
   Projects.reset();
   Hours.reset();
 }

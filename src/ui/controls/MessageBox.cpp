@@ -1,0 +1,25 @@
+#include "ui/controls/MessageBox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+
+#include "ui/controls/SkinName.h"
+
+TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type,
+                                       TMsgDlgButtons buttons) const {
+  const bool warning = type == TMsgDlgType::Warning;
+  auto box = std::make_unique<QMessageBox>(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                           warning ? QStringLiteral("Warning") : QStringLiteral("Information"),
+                                           QString::fromStdString(text), QMessageBox::NoButton, owner_);
+  box->setObjectName(QStringLiteral("msgMain"));
+  box->setFont(ArialPixels(15));
+  box->setTextFormat(Qt::PlainText);
+  QPushButton* ok = box->addButton(QMessageBox::Ok);
+  QPushButton* cancel = nullptr;
+  if (buttons == TMsgDlgButtons::OkCancel) cancel = box->addButton(QMessageBox::Cancel);
+  box->setDefaultButton(ok);
+  box->setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
+  box->exec();
+  return box->clickedButton() == ok ? TModalResult::Ok : TModalResult::Cancel;
+}
