@@ -1,7 +1,10 @@
 # Shared helpers for the project's targets, so that every folder declares its
 # libraries, tests and fuzzers the same way.
 
-set(TARVIK_WARNINGS -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor)
+set(TARVIK_WARNINGS -Wall -Wextra -Wpedantic -Wnon-virtual-dtor)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  list(APPEND TARVIK_WARNINGS -Wshadow=local)
+endif()
 
 # tarvik_library(NAME SOURCES ... [DEPS ...])
 function(tarvik_library name)

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/DataFiles.h"
+#include "model/LineFormat.h"
 #include "model/UUtils.h"
 
 namespace {

@@ -1,21 +1,13 @@
-// Loading and saving of the three data files.
+#include "model/DataFileFormats.h"
+
 #include <memory>
 
-#include "model/DataFiles.h"
 #include "model/FieldEncoding.h"
-#include "model/UProjects.h"
+#include "model/LineFormat.h"
 #include "model/UUtils.h"
-#include "platform/FileSystem.h"
 
-using datafiles::AppendLine;
-using datafiles::DataFilePath;
-
+namespace datafiles {
 namespace {
-
-const std::string kCategoriesFile = "categories.dat";
-const std::string kProjectsFileRead = "projects.dat";
-const std::string kProjectsFileCreated = "Projects.dat";
-const std::string kHoursFile = "Hours.dat";
 
 constexpr std::string_view kHeaderPrefix = "Header^";
 constexpr std::string_view kTerminator = "EndProject";
@@ -25,6 +17,23 @@ std::string_view TrimmedOfBlanks(std::string_view line) {
   while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ') line.remove_suffix(1);
   return line;
 }
+
+// About the size of the saved projects file, so that the text is built
+// without being copied as it grows.
+size_t SavedSizeEstimate(const TProjects& projects) {
+  size_t size = 0;
+  for (int i = 0; i < projects.Count(); ++i) {
+    const TProject& project = *projects.Objects(i);
+    size += 24 + project.Name.size() + project.Category.size() + project.StartDate.size() + project.EndDate.size();
+    for (int t = 0; t < project.Tasks.Count(); ++t) {
+      const TTask& task = *project.Tasks.Objects(t);
+      size += 24 + task.Name.size() + task.Notes.size() + task.StartDate.size() + task.EndDate.size();
+    }
+  }
+  return size;
+}
+
+}  // namespace
 
 // Reads the projects file into `projects`. Line kinds are told apart by how
 // the writer begins them: a header begins with "Header^", a task line with
@@ -43,12 +52,12 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
   };
   std::vector<std::string_view> header;
   std::vector<std::string> parts;
-  datafiles::LineReader lines(bytes);
+  LineReader lines(bytes);
   for (std::string_view line; lines.Next(line);) {
-    if (datafiles::IsBlankLine(line)) continue;
+    if (IsBlankLine(line)) continue;
     if (line.starts_with(kHeaderPrefix)) {
       SplitDelimited('^', line, header);
-      if (header.size() < 5) datafiles::ThrowListIndexError(header.size());
+      if (header.size() < 5) ThrowListIndexError(header.size());
       close_current();
       current = std::make_unique<TProject>();
       current->Name = DecodeField(header[1]);
@@ -58,8 +67,8 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
     } else if (TrimmedOfBlanks(line) == kTerminator) {
       close_current();
     } else {
-      datafiles::SplitTaskLine(line, parts);
-      if (parts.size() < 5) datafiles::ThrowListIndexError(parts.size());
+      SplitTaskLine(line, parts);
+      if (parts.size() < 5) ThrowListIndexError(parts.size());
       if (!current) current = std::make_unique<TProject>();
       std::string name = DecodeField(parts[1]);
       std::string entry_text = name;
@@ -73,79 +82,40 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
 
 void ReadHours(std::string_view bytes, THours& hours) {
   std::vector<std::string_view> parts;
-  datafiles::LineReader lines(bytes);
+  LineReader lines(bytes);
   for (std::string_view line; lines.Next(line);) {
-    if (datafiles::IsBlankLine(line)) continue;
+    if (IsBlankLine(line)) continue;
     SplitDelimited('^', line, parts);
-    if (parts.size() < 3) datafiles::ThrowListIndexError(parts.size());
+    if (parts.size() < 3) ThrowListIndexError(parts.size());
     auto entry = std::make_unique<TToDoHour>(DecodeField(parts[0]), DecodeField(parts[1]), DecodeField(parts[2]));
     std::string key = PlannerKey(entry->Day, entry->Hour);
     hours.Add(std::move(key), std::move(entry));
   }
 }
 
-// About the size of the saved projects file, so that the text is built
-// without being copied as it grows.
-size_t SavedSizeEstimate(const TProjects& projects) {
-  size_t size = 0;
-  for (int i = 0; i < projects.Count(); ++i) {
-    const TProject& project = *projects.Objects(i);
-    size += 24 + project.Name.size() + project.Category.size() + project.StartDate.size() + project.EndDate.size();
-    for (int t = 0; t < project.Tasks.Count(); ++t) {
-      const TTask& task = *project.Tasks.Objects(t);
-      size += 24 + task.Name.size() + task.Notes.size() + task.StartDate.size() + task.EndDate.size();
-    }
-  }
-  return size;
+
+
+void ReadCategories(std::string_view bytes, TTextList& categories) {
+  categories.Clear();
+  LineReader lines(bytes);
+  for (std::string_view line; lines.Next(line);) categories.Add(DecodeField(line));
 }
 
-// Runs `read` over the file's bytes; when it stops on a malformed line, the
-// file is set aside before the error goes on.
-template <typename Read>
-void LoadFile(const std::string& path, Read read) {
-  if (!platform::FileExists(path)) return;
-  const std::string bytes = platform::ReadWholeFile(path);
-  try {
-    read(bytes);
-  } catch (const std::out_of_range& error) {
-    datafiles::StopLoadKeepingBackup(path, bytes, error.what());
-  }
-}
 
-}  // namespace
-
-void TProjects::LoadCategories() {
-  const std::string path = DataFilePath(kCategoriesFile, kCategoriesFile);
-  if (!platform::FileExists(path)) return;
-  const std::string bytes = platform::ReadWholeFile(path);
-  Categories.Clear();
-  datafiles::LineReader lines(bytes);
-  for (std::string_view line; lines.Next(line);) Categories.Add(DecodeField(line));
-}
-
-void TProjects::LoadProjects() {
-  LoadFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated),
-           [this](std::string_view bytes) { ReadProjects(bytes, *this); });
-}
-
-void THours::LoadHours() {
-  LoadFile(DataFilePath(kHoursFile, kHoursFile), [this](std::string_view bytes) { ReadHours(bytes, *this); });
-}
-
-void TProjects::SaveCategories() {
+std::string CategoriesText(const TTextList& categories) {
   std::string bytes;
-  for (int i = 0; i < Categories.Count(); ++i) {
-    AppendEncodedField(bytes, Categories.Strings(i), Caret::kKept);
+  for (int i = 0; i < categories.Count(); ++i) {
+    AppendEncodedField(bytes, categories.Strings(i), Caret::kKept);
     AppendLine(bytes, "");
   }
-  platform::WriteWholeFileAtomically(DataFilePath(kCategoriesFile, kCategoriesFile), bytes);
+  return bytes;
 }
 
-void TProjects::SaveProjects() {
+std::string ProjectsText(const TProjects& projects) {
   std::string bytes;
-  bytes.reserve(SavedSizeEstimate(*this));
-  for (int i = 0; i < Count(); ++i) {
-    const TProject& project = *Objects(i);
+  bytes.reserve(SavedSizeEstimate(projects));
+  for (int i = 0; i < projects.Count(); ++i) {
+    const TProject& project = *projects.Objects(i);
     bytes += "Header^";
     for (const std::string* field : {&project.Name, &project.Category, &project.StartDate, &project.EndDate}) {
       AppendEncodedField(bytes, *field, Caret::kEscaped);
@@ -164,19 +134,21 @@ void TProjects::SaveProjects() {
     }
     AppendLine(bytes, kTerminator);
   }
-  platform::WriteWholeFileAtomically(DataFilePath(kProjectsFileRead, kProjectsFileCreated), bytes);
+  return bytes;
 }
 
-void THours::SaveHours() {
+std::string HoursText(const THours& hours) {
   std::string bytes;
-  bytes.reserve(static_cast<size_t>(Count()) * 40);
-  for (int i = 0; i < Count(); ++i) {
-    const TToDoHour& entry = *Objects(i);
+  bytes.reserve(static_cast<size_t>(hours.Count()) * 40);
+  for (int i = 0; i < hours.Count(); ++i) {
+    const TToDoHour& entry = *hours.Objects(i);
     for (const std::string* field : {&entry.Day, &entry.Hour, &entry.Action}) {
       AppendEncodedField(bytes, *field, Caret::kEscaped);
       bytes += '^';
     }
     AppendLine(bytes, "");
   }
-  platform::WriteWholeFileAtomically(DataFilePath(kHoursFile, kHoursFile), bytes);
+  return bytes;
 }
+
+}  // namespace datafiles

@@ -1,10 +1,8 @@
-#include "model/DataFiles.h"
+#include "model/LineFormat.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/AppFolder.h"
-#include "platform/FileSystem.h"
 
 namespace datafiles {
 
@@ -84,24 +82,6 @@ void SplitTaskLine(std::string_view line, std::vector<std::string>& fields) {
 void AppendLine(std::string& bytes, std::string_view line) {
   bytes.append(line);
   bytes.append("\r\n");
-}
-
-std::string DataFilePath(const std::string& name, const std::string& created_name) {
-  const std::string& folder = platform::AppFolder();
-  if (auto existing = platform::FindFileIgnoringCase(folder, name)) return *existing;
-  return folder + created_name;
-}
-
-void StopLoadKeepingBackup(const std::string& path, std::string_view bytes, const std::string& error) {
-  // Never overwrite an earlier backup that holds something else.
-  std::string backup = path + ".bak";
-  for (int n = 2; platform::FileExists(backup); ++n) {
-    if (platform::ReadWholeFile(backup) == bytes) break;
-    backup = path + ".bak" + std::to_string(n);
-  }
-  platform::WriteWholeFileAtomically(backup, bytes);
-  throw std::runtime_error(error + "\r\nThe file could not be read to its end; a copy of it was kept as \"" +
-                           backup + "\".");
 }
 
 void ThrowListIndexError(size_t first_missing_index) {

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "model/UProjects.h"
+
+// The three data files as bytes: reading them into the model and writing the
+// model out. The files themselves are handled by the collections' Load and
+// Save methods.
+namespace datafiles {
+
+// Replaces the content of `categories` by one entry per line.
+void ReadCategories(std::string_view bytes, TTextList& categories);
+
+// Append the records the bytes hold. A record with too few fields stops the
+// read with "List index out of bounds (%d)" (std::out_of_range); what was
+// appended until then stays.
+void ReadProjects(std::string_view bytes, TProjects& projects);
+void ReadHours(std::string_view bytes, THours& hours);
+
+std::string CategoriesText(const TTextList& categories);
+std::string ProjectsText(const TProjects& projects);
+std::string HoursText(const THours& hours);
+
+}  // namespace datafiles
