@@ -1,0 +1,62 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The socket layer: thin calls over the platform's TCP/IPv4 sockets. Calls
+// that can fail return -1 (or false) and leave the table code of the failure
+// in LastError(), so that callers choose between raising and carrying on, as
+// the connection's rules require.
+//
+// One instance serves the whole process: components reach it through a
+// TNetStackUser, and it exists while at least one of them does. The count is
+// kept under a lock because components may be created on any thread.
+class TNetStack {
+ public:
+  // A timeout that waits without limit.
+  static constexpr int kWaitForever = -2;
+
+  // An IPv4 stream socket, or -1.
+  int NewSocket();
+  int Bind(int fd, const std::string& ip, int port);
+  int Connect(int fd, const std::string& ip, int port);
+  // Starts a connect that completes in the background: 0 when already
+  // connected, 1 while in progress, -1 on failure.
+  int StartConnect(int fd, const std::string& ip, int port);
+  // The outcome of a background connect once the socket became writable:
+  // 0 or the table code of its failure.
+  int PendingConnectResult(int fd);
+  // Never raises SIGPIPE: a closed peer shows as the shutdown error.
+  std::ptrdiff_t Send(int fd, const char* data, std::size_t count);
+  std::ptrdiff_t Receive(int fd, char* data, std::size_t count);
+  // True when data (or the peer's close) can be read within `timeout_ms`;
+  // a failing wait counts as not readable.
+  bool WaitReadable(int fd, int timeout_ms);
+  void ShutdownSending(int fd);
+  void Close(int fd);
+  int SetNoDelay(int fd);
+  int SetBlocking(int fd, bool blocking);
+  bool LocalAddress(int fd, std::string& ip, int& port);
+  bool PeerAddress(int fd, std::string& ip, int& port);
+
+  // "localhost" in any case gives 127.0.0.1 and a dotted IPv4 literal is
+  // used as it is, both without a lookup; any other name is looked up and its
+  // first address returned. Throws ENetSocketError 11001 when it fails.
+  std::string ResolveHost(const std::string& host);
+  static bool IsIPv4Literal(std::string_view text);
+
+  // The table code of the calling thread's last failed call.
+  int LastError() const;
+};
+
+// Keeps the shared socket layer alive for one network component.
+class TNetStackUser {
+ public:
+  TNetStackUser();
+  ~TNetStackUser();
+  TNetStackUser(const TNetStackUser&) = delete;
+  TNetStackUser& operator=(const TNetStackUser&) = delete;
+
+  TNetStack& Stack() const;
+};
