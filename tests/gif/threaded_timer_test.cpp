@@ -1,0 +1,165 @@
+// The threaded clock: parking and resuming, the period, dropped ticks, the
+// failure handling, and the main-thread timer mode. Bounds are generous: the
+// clock only promises that a tick never comes early.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+#include "gif/FakeMainThread.h"
+#include "gif/TThreadedTimer.h"
+#include "platform/ErrorReport.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using gif::TThreadedTimer;
+
+class ThreadedTimerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    gif::InstallMainThreadDispatcher(main_);
+    platform::SetErrorPresenter([this](const std::string& message) { errors_.push_back(message); });
+  }
+  void TearDown() override {
+    gif::InstallMainThreadDispatcher(nullptr);
+    platform::SetErrorPresenter(nullptr);
+  }
+
+  std::shared_ptr<gif_test::FakeMainThread> main_ = std::make_shared<gif_test::FakeMainThread>();
+  std::vector<std::string> errors_;
+};
+
+TEST_F(ThreadedTimerTest, TicksRunOnTheMainThreadAndIntervalZeroParks) {
+  TThreadedTimer timer;
+  timer.SetInterval(20);
+  int ticks = 0;
+  bool onMain = true;
+  timer.SetOnTimer([&](TThreadedTimer&) {
+    ++ticks;
+    onMain = onMain && main_->IsMainThread();
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return ticks >= 3; }));
+  EXPECT_TRUE(onMain);
+
+  timer.SetInterval(0);
+  main_->PumpFor(50ms);  // a tick already handed over may still arrive
+  const int parkedAt = ticks;
+  main_->PumpFor(200ms);
+  EXPECT_EQ(ticks, parkedAt);
+
+  timer.SetInterval(20);
+  EXPECT_TRUE(main_->PumpUntil([&] { return ticks >= parkedAt + 2; }));
+}
+
+TEST_F(ThreadedTimerTest, PeriodIsHandlerTimePlusInterval) {
+  TThreadedTimer timer;
+  timer.SetInterval(50);
+  std::vector<Clock::time_point> at;
+  timer.SetOnTimer([&](TThreadedTimer&) {
+    at.push_back(Clock::now());
+    std::this_thread::sleep_for(30ms);
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return at.size() >= 5; }));
+  const auto average = (at.back() - at.front()) / static_cast<int>(at.size() - 1);
+  EXPECT_GE(average, 78ms);
+  EXPECT_LT(average, 1000ms);
+}
+
+TEST_F(ThreadedTimerTest, DisabledClockDeliversNothing) {
+  TThreadedTimer timer;
+  timer.SetInterval(10);
+  int ticks = 0;
+  timer.SetOnTimer([&](TThreadedTimer&) { ++ticks; });
+  timer.SetEnabled(false);
+  main_->PumpFor(150ms);
+  EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(ThreadedTimerTest, ReplacingTheHandlerKeepsTheWaitInProgress) {
+  TThreadedTimer timer;
+  timer.SetInterval(300);
+  std::vector<int> calls;
+  timer.SetOnTimer([&](TThreadedTimer&) { calls.push_back(1); });
+  const auto started = Clock::now();
+  std::this_thread::sleep_for(150ms);
+  timer.SetOnTimer([&](TThreadedTimer&) { calls.push_back(2); });
+  timer.SetInterval(300);  // unchanged: nothing restarts
+  ASSERT_TRUE(main_->PumpUntil([&] { return !calls.empty(); }));
+  EXPECT_EQ(calls.front(), 2);
+  EXPECT_LT(Clock::now() - started, 440ms + 1000ms);
+  EXPECT_GE(Clock::now() - started, 300ms);
+}
+
+TEST_F(ThreadedTimerTest, AFailingHandlerIsReportedAndTheClockGoesOn) {
+  TThreadedTimer timer;
+  timer.SetInterval(10);
+  int ticks = 0;
+  timer.SetOnTimer([&](TThreadedTimer&) {
+    ++ticks;
+    throw std::runtime_error("frame failed");
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return ticks >= 3; }));
+  ASSERT_GE(errors_.size(), 2u);
+  EXPECT_EQ(errors_.front(), "frame failed");
+}
+
+TEST_F(ThreadedTimerTest, NoTickRunsAfterDestruction) {
+  std::atomic<int> ticks = 0;
+  {
+    TThreadedTimer timer;
+    timer.SetInterval(5);
+    timer.SetOnTimer([&](TThreadedTimer&) { ++ticks; });
+    // Let the clock hand a tick over without running it.
+    const auto deadline = Clock::now() + 5s;
+    while (main_->QueuedTasks() == 0 && Clock::now() < deadline) std::this_thread::sleep_for(1ms);
+    ASSERT_GT(main_->QueuedTasks(), 0u);
+  }
+  main_->PumpFor(100ms);
+  EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(ThreadedTimerTest, TicksOnTheClockThreadWithoutSyncEvent) {
+  TThreadedTimer timer;
+  timer.SetSyncEvent(false);
+  timer.SetInterval(10);
+  std::atomic<int> ticks = 0;
+  std::atomic<bool> onMain = false;
+  std::atomic<int> ranOnMain = 0;
+  timer.SetOnTimer([&](TThreadedTimer& sender) {
+    onMain = onMain || main_->IsMainThread();
+    sender.RunInMainThread([&] { ranOnMain += main_->IsMainThread() ? 1 : 0; });
+    ++ticks;
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return ticks >= 3; }));
+  EXPECT_FALSE(onMain);
+  EXPECT_GE(ranOnMain, 3);
+}
+
+TEST_F(ThreadedTimerTest, MainThreadTimerMode) {
+  TThreadedTimer timer;
+  timer.SetThreaded(false);
+  timer.SetInterval(40);
+  int ticks = 0;
+  timer.SetOnTimer([&](TThreadedTimer&) { ++ticks; });
+  ASSERT_EQ(main_->timers_.size(), 1u);
+  EXPECT_EQ(main_->timers_.front()->intervalMs, 40u);
+  main_->timers_.front()->onTick();
+  EXPECT_EQ(ticks, 1);
+  main_->PumpFor(100ms);
+  EXPECT_EQ(ticks, 1);  // the clock thread stays parked
+
+  timer.SetEnabled(false);
+  EXPECT_TRUE(main_->timers_.empty());
+
+  main_->timersAvailable = false;
+  try {
+    timer.SetEnabled(true);
+    FAIL();
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "Not enough timers available");
+  }
+}
+
+}  // namespace
