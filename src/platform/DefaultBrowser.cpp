@@ -1,0 +1,113 @@
+#include "platform/DefaultBrowser.h"
+
+#include <cstdlib>
+
+#include "platform/FileSystem.h"
+#include "platform/ProcessStart.h"
+
+namespace platform {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The folders desktop entries live in, most personal first.
+std::vector<std::string> ApplicationFolders() {
+  std::vector<std::string> folders;
+  const char* data_home = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  if (data_home != nullptr && *data_home != '\0')
+    folders.push_back(std::string(data_home) + "/applications/");
+  else if (home != nullptr && *home != '\0')
+    folders.push_back(std::string(home) + "/.local/share/applications/");
+  const char* data_dirs = std::getenv("XDG_DATA_DIRS");
+  const std::string dirs = data_dirs != nullptr && *data_dirs != '\0' ? data_dirs : "/usr/local/share:/usr/share";
+  size_t start = 0;
+  while (start <= dirs.size()) {
+    size_t end = dirs.find(':', start);
+    if (end == std::string::npos) end = dirs.size();
+    if (end > start) folders.push_back(dirs.substr(start, end - start) + "/applications/");
+    start = end + 1;
+  }
+  return folders;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCommandLine(std::string_view command_line) {
+  std::vector<std::string> words;
+  std::string word;
+  bool in_word = false;
+  bool quoted = false;
+  for (size_t i = 0; i < command_line.size(); ++i) {
+    const char c = command_line[i];
+    if (quoted) {
+      if (c == '"') {
+        quoted = false;
+      } else if (c == '\\' && i + 1 < command_line.size() &&
+                 std::string_view("\"`$\\").find(command_line[i + 1]) != std::string_view::npos) {
+        word += command_line[++i];
+      } else {
+        word += c;
+      }
+    } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+      if (in_word) words.push_back(std::move(word));
+      word.clear();
+      in_word = false;
+    } else if (c == '"') {
+      quoted = true;
+      in_word = true;
+    } else {
+      word += c;
+      in_word = true;
+    }
+  }
+  if (in_word) words.push_back(std::move(word));
+  return words;
+}
+
+std::optional<std::string> DesktopEntryExec(std::string_view entry_text) {
+  bool in_entry_group = false;
+  size_t start = 0;
+  while (start < entry_text.size()) {
+    size_t end = entry_text.find('\n', start);
+    if (end == std::string_view::npos) end = entry_text.size();
+    const std::string_view line = Trimmed(entry_text.substr(start, end - start));
+    start = end + 1;
+    if (line.starts_with('[')) {
+      in_entry_group = line == "[Desktop Entry]";
+    } else if (in_entry_group && line.starts_with("Exec")) {
+      const std::string_view rest = Trimmed(line.substr(4));
+      if (rest.starts_with('=')) return std::string(Trimmed(rest.substr(1)));
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> DefaultBrowserCommand() {
+  if (const char* browser = std::getenv("BROWSER"); browser != nullptr && *browser != '\0') {
+    // $BROWSER may list several commands separated by ":"; the first is
+    // the user's choice.
+    const std::string_view commands(browser);
+    return std::string(Trimmed(commands.substr(0, commands.find(':'))));
+  }
+  const auto entry_name = RunAndCapture({"xdg-settings", "get", "default-web-browser"});
+  if (!entry_name) return std::nullopt;
+  const std::string name(Trimmed(*entry_name));
+  if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
+  for (const std::string& folder : ApplicationFolders()) {
+    const std::string path = folder + name;
+    if (!FileExists(path)) continue;
+    try {
+      if (auto exec = DesktopEntryExec(ReadWholeFile(path)); exec && !exec->empty()) return exec;
+    } catch (const FileError&) {
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// The command line of the user's default web browser: $BROWSER when set,
+// else the Exec= line of the desktop entry that `xdg-settings get
+// default-web-browser` names; none when neither gives one.
+std::optional<std::string> DefaultBrowserCommand();
+
+// The Exec= value of the [Desktop Entry] group of a desktop entry's text.
+std::optional<std::string> DesktopEntryExec(std::string_view entry_text);
+
+// Splits a command line into words: blanks separate words, double quotes
+// group (with \" \` \$ \\ inside them standing for the character), as
+// desktop entries and $BROWSER write commands.
+std::vector<std::string> SplitCommandLine(std::string_view command_line);
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "app/OpenUrl.h"
+#include "platform/FileSystem.h"
+#include "support/TemporaryFolder.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+const std::string kUrl = "http://example.com/a b";
+
+TEST(BrowserArguments, ProgramAndAddressAlone) {
+  EXPECT_EQ(BrowserArguments("firefox %u", kUrl), (Words{"firefox", kUrl}));
+  EXPECT_EQ(BrowserArguments("/usr/bin/chromium --new-window %U", kUrl), (Words{"/usr/bin/chromium", kUrl}));
+  EXPECT_EQ(BrowserArguments("\"/opt/My Browser/browser\" -nohome", kUrl), (Words{"/opt/My Browser/browser", kUrl}));
+  EXPECT_EQ(BrowserArguments("env MOZ_ENABLE_WAYLAND=1 firefox %u", kUrl), (Words{"firefox", kUrl}));
+  EXPECT_EQ(BrowserArguments("lynx", kUrl), (Words{"lynx", kUrl}));
+  EXPECT_EQ(BrowserArguments("", kUrl), Words{});
+}
+
+TEST(BrowserArguments, WrappersKeepTheirWords) {
+  EXPECT_EQ(BrowserArguments("/usr/bin/flatpak run --branch=stable org.example.Browser @@u %u @@", kUrl),
+            (Words{"/usr/bin/flatpak", "run", "--branch=stable", "org.example.Browser", "@@u", kUrl, "@@"}));
+  EXPECT_EQ(BrowserArguments("env A=1 flatpak run org.example.Browser %i %U", kUrl),
+            (Words{"env", "A=1", "flatpak", "run", "org.example.Browser", kUrl}));
+  EXPECT_EQ(BrowserArguments("snap run browser", kUrl), (Words{"snap", "run", "browser", kUrl}))
+      << "without a placeholder the address goes last";
+}
+
+// A stub browser that writes each argument it receives on a line of its own.
+class StubBrowser : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    script_ = folder_.File("browser");
+    folder_.Write("browser", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\n");
+    ::chmod(script_.c_str(), 0755);
+  }
+  void TearDown() override { ::unsetenv("BROWSER"); }
+
+  std::string WaitForArguments() {
+    const std::string path = script_ + ".args";
+    for (int i = 0; i < 500 && !platform::FileExists(path); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return platform::FileExists(path) ? platform::ReadWholeFile(path) : "<never started>";
+  }
+
+  TemporaryFolder folder_;
+  std::string script_;
+};
+
+TEST_F(StubBrowser, AddressReachesTheBrowserAsOneUnchangedArgument) {
+  const std::string hostile = "http://x.test/?q=a b&c='d' \"e\"; $(touch " + folder_.File("owned") + ") `id`";
+  ::setenv("BROWSER", (script_ + " %s").c_str(), 1);
+  EXPECT_TRUE(OpenUrl(hostile));
+  EXPECT_EQ(WaitForArguments(), hostile + "\n");
+  EXPECT_FALSE(folder_.Has("owned")) << "nothing in the address may run";
+}
+
+TEST_F(StubBrowser, FoundButNotStartableStillCountsAsTried) {
+  ::setenv("BROWSER", folder_.File("no-such-browser").c_str(), 1);
+  EXPECT_TRUE(OpenUrl("http://example.com/"));
+}
+
+}  // namespace
