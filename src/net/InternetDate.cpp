@@ -117,9 +117,9 @@ std::optional<TNetLocalTime> ReadInZoneOfText(std::string_view text) {
 
 }  // namespace
 
-local_time<system_clock::duration> LocalNow() {
-  return local_time<system_clock::duration>(system_clock::now().time_since_epoch() +
-                                            UtcOffsetNow());
+local_time<milliseconds> LocalNow() {
+  const auto utc_now = floor<milliseconds>(system_clock::now());
+  return local_time<milliseconds>(utc_now.time_since_epoch() + UtcOffsetNow());
 }
 
 std::string InternetDateText(TNetLocalTime moment) {

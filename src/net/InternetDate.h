@@ -8,8 +8,10 @@
 // cookies keep it.
 using TNetLocalTime = std::chrono::local_seconds;
 
-// Now, in local wall-clock time, to the clock's full precision.
-std::chrono::local_time<std::chrono::system_clock::duration> LocalNow();
+// Now, in local wall-clock time, to the millisecond: fine enough to tell
+// "this second" from "later", coarse enough that comparing it with any date
+// up to the year 9999 cannot overflow.
+std::chrono::local_time<std::chrono::milliseconds> LocalNow();
 
 // "Sun, 6 Nov 1994 08:49:37 +0100": the moment as local time, followed by
 // the local offset from UTC in force now. Throws

@@ -1,30 +1,28 @@
 #include "platform/Conversion.h"
 
-#include <cstdint>
+#include <charconv>
 #include <limits>
 
 namespace platform {
 
-std::optional<int> ReadInteger(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  if (i == text.size()) return std::nullopt;
-  constexpr std::int64_t kLimit =
-      static_cast<std::int64_t>(std::numeric_limits<int>::max()) + 1;
+std::optional<std::int64_t> ReadInteger64(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  // from_chars takes "-" but not "+".
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+')
+    text.remove_prefix(1);
   std::int64_t value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-    if (value > kLimit) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int>::max()) return std::nullopt;
-  return static_cast<int>(value);
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    return std::nullopt;
+  return value;
+}
+
+std::optional<int> ReadInteger(std::string_view text) {
+  const auto value = ReadInteger64(text);
+  if (!value || *value < std::numeric_limits<int>::min() ||
+      *value > std::numeric_limits<int>::max())
+    return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 int IntegerFromText(std::string_view text) {

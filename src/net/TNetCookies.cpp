@@ -1,0 +1,90 @@
+#include "net/TNetCookies.h"
+
+#include <mutex>
+
+#include "net/InternetDate.h"
+#include "net/NetText.h"
+
+namespace {
+
+// Whether a cookie of `domain` belongs to `host`: the same name, or `host`
+// ending in it at a label boundary (".b.c" and "b.c" both cover "a.b.c").
+// "example.com" does not cover "badexample.com" or
+// "example.com.attacker.net".
+bool DomainCovers(std::string_view domain, std::string_view host) {
+  if (domain.empty() || host.size() < domain.size()) return false;
+  const std::string_view tail = host.substr(host.size() - domain.size());
+  if (!net_text::SameText(tail, domain)) return false;
+  return host.size() == domain.size() || domain.front() == '.' ||
+         host[host.size() - domain.size() - 1] == '.';
+}
+
+}  // namespace
+
+TNetCookieRFC2109* TNetCookieList::Find(std::string_view name) const {
+  for (const auto& cookie : cookies_)
+    if (net_text::SameText(cookie->CookieName, name)) return cookie.get();
+  return nullptr;
+}
+
+void TNetCookies::AddCookie(std::unique_ptr<TNetCookieRFC2109> cookie) {
+  std::unique_lock guard(lock_);
+  Domain* domain = nullptr;
+  for (Domain& known : domains_) {
+    if (net_text::SameText(known.Name, cookie->Domain)) {
+      domain = &known;
+      break;
+    }
+  }
+  if (domain == nullptr) domain = &domains_.emplace_back(Domain{cookie->Domain, {}});
+
+  if (TNetCookieRFC2109* existing = domain->Cookies.Find(cookie->CookieName)) {
+    existing->SetCookie(cookie->ServerCookie());
+    existing->CookieKind = cookie->CookieKind;
+    return;
+  }
+  domain->Cookies.Add(std::move(cookie));
+}
+
+void TNetCookies::RemoveExpired() {
+  const auto now = LocalNow();
+  std::unique_lock guard(lock_);
+  for (Domain& domain : domains_) {
+    domain.Cookies.RemoveIf([&now](const TNetCookieRFC2109& cookie) {
+      if (cookie.Expires.empty()) return false;
+      // An expiry that cannot be read counts as long past.
+      const auto expires = ReadInternetDate(cookie.Expires);
+      return !expires || *expires < now;
+    });
+  }
+}
+
+std::vector<TNetCookieToSend> TNetCookies::CookiesFor(std::string_view host, std::string_view path,
+                                                      bool secure) const {
+  std::vector<TNetCookieToSend> chosen;
+  std::shared_lock guard(lock_);
+  for (const Domain& domain : domains_) {
+    if (!DomainCovers(domain.Name, host)) continue;
+    const auto& cookies = domain.Cookies.Cookies();
+    for (auto i = cookies.rbegin(); i != cookies.rend(); ++i) {
+      const TNetCookieRFC2109& cookie = **i;
+      if (cookie.Path.empty() || !path.starts_with(cookie.Path)) continue;
+      if (cookie.Secure && !secure) continue;
+      if (cookie.Value.empty()) continue;
+      chosen.push_back({cookie.CookieName, cookie.Value, cookie.Path});
+    }
+  }
+  return chosen;
+}
+
+int TNetCookies::DomainCount() const {
+  std::shared_lock guard(lock_);
+  return static_cast<int>(domains_.size());
+}
+
+int TNetCookies::CookieCount() const {
+  std::shared_lock guard(lock_);
+  int count = 0;
+  for (const Domain& domain : domains_) count += static_cast<int>(domain.Cookies.Cookies().size());
+  return count;
+}

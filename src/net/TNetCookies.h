@@ -1,0 +1,64 @@
+#pragma once
+#include <memory>
+#include <shared_mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/TNetCookie.h"
+
+// One domain's cookies in the order they arrived, found by name without
+// regard to letter case. Owns its cookies.
+class TNetCookieList {
+ public:
+  // The cookie of that name, or none.
+  TNetCookieRFC2109* Find(std::string_view name) const;
+  void Add(std::unique_ptr<TNetCookieRFC2109> cookie) { cookies_.push_back(std::move(cookie)); }
+  const std::vector<std::unique_ptr<TNetCookieRFC2109>>& Cookies() const { return cookies_; }
+  // Removes, from the last to the first, every cookie `expired` says is.
+  template <typename Predicate>
+  void RemoveIf(Predicate expired) {
+    for (auto i = cookies_.size(); i-- > 0;)
+      if (expired(*cookies_[i])) cookies_.erase(cookies_.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+
+ private:
+  std::vector<std::unique_ptr<TNetCookieRFC2109>> cookies_;
+};
+
+// A cookie chosen for a request.
+struct TNetCookieToSend {
+  std::string Name;
+  std::string Value;
+  std::string Path;
+};
+
+// Every cookie the program has accepted, by domain in the order the domains
+// first appeared. Reading for a request may happen beside other readers;
+// storing and clean-up exclude everyone else.
+class TNetCookies {
+ public:
+  // Stores under the cookie's domain. A cookie of the same name there
+  // takes over the new one's attributes and keeps its place.
+  void AddCookie(std::unique_ptr<TNetCookieRFC2109> cookie);
+
+  // Removes cookies whose expiry has passed or cannot be read.
+  void RemoveExpired();
+
+  // Cookies for a request to `host` with the directory `path`, each domain
+  // walked from its newest cookie to its oldest.
+  std::vector<TNetCookieToSend> CookiesFor(std::string_view host, std::string_view path,
+                                           bool secure) const;
+
+  int DomainCount() const;
+  int CookieCount() const;
+
+ private:
+  struct Domain {
+    std::string Name;
+    TNetCookieList Cookies;
+  };
+
+  mutable std::shared_mutex lock_;
+  std::vector<Domain> domains_;
+};

@@ -1,0 +1,138 @@
+#include "net/TNetCookieManager.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+constexpr char kHost[] = "update.example.com";
+constexpr char kTarget[] = "http://update.example.com/liveupdate/project_tarvik/mainappupdate.inf";
+
+std::string HeaderFor(TNetCookieManager& manager, const char* url = kTarget, bool secure = false) {
+  return manager.CookieHeaderFor(TNetURI(url), secure);
+}
+
+TEST(TNetCookieManager, SendsACookieBackToItsHost) {
+  TNetCookieManager manager;
+  manager.StoreCookie("a=1; path=/", kHost);
+  EXPECT_EQ(HeaderFor(manager), "a=1");
+  EXPECT_EQ(HeaderFor(manager, "http://other.example.org/liveupdate/"), "");
+}
+
+TEST(TNetCookieManager, PathDecidesAndLongerPathsComeFirst) {
+  TNetCookieManager manager;
+  manager.StoreCookie("nopath=1", kHost);
+  manager.StoreCookie("other=1; path=/other/", kHost);
+  manager.StoreCookie("root=1; path=/", kHost);
+  manager.StoreCookie("live=1; path=/liveupdate/", kHost);
+  manager.StoreCookie("empty=; path=/", kHost);
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 5);
+  EXPECT_EQ(HeaderFor(manager), "live=1; root=1");
+  // The document is no part of the path a cookie must match.
+  EXPECT_EQ(HeaderFor(manager, "http://update.example.com/liveupdate"), "root=1");
+}
+
+TEST(TNetCookieManager, EqualPathsComeNewestFirst) {
+  TNetCookieManager manager;
+  manager.StoreCookie("first=1; path=/", kHost);
+  manager.StoreCookie("second=2; path=/", kHost);
+  EXPECT_EQ(HeaderFor(manager), "second=2; first=1");
+}
+
+TEST(TNetCookieManager, SameNameInAnyCaseReplacesTheValueInPlace) {
+  TNetCookieManager manager;
+  manager.StoreCookie("a=1; path=/", kHost);
+  manager.StoreCookie("b=1; path=/", kHost);
+  manager.StoreCookie("A=2; path=/", kHost);
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 2);
+  EXPECT_EQ(HeaderFor(manager), "b=1; A=2");
+}
+
+TEST(TNetCookieManager, ExpiredCookiesGoAtTheNextRequest) {
+  TNetCookieManager manager;
+  manager.StoreCookie("zero=1; path=/; Max-Age=0", kHost);
+  manager.StoreCookie("past=1; path=/; expires=Thu, 01 Jan 1970 00:00:00 GMT", kHost);
+  manager.StoreCookie("unreadable=1; path=/; expires=someday", kHost);
+  manager.StoreCookie("future=1; path=/; expires=Fri, 31 Dec 9999 23:59:59 GMT", kHost);
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 4);
+  EXPECT_EQ(HeaderFor(manager), "future=1");
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 1);
+}
+
+TEST(TNetCookieManager, ReplacementKeepsTheNewExpiry) {
+  TNetCookieManager manager;
+  manager.StoreCookie("sid=abc; path=/", kHost);
+  manager.StoreCookie("sid=deleted; path=/; expires=Thu, 01 Jan 1970 00:00:00 GMT", kHost);
+  EXPECT_EQ(HeaderFor(manager), "");
+}
+
+TEST(TNetCookieManager, DomainMustBeTheHostOrTheDomainItSitsIn) {
+  TNetCookieManager manager;
+  manager.StoreCookie("parent=1; path=/; domain=b.c", "a.b.c");
+  manager.StoreCookie("top=1; path=/; domain=.c", "a.b.c");
+  manager.StoreCookie("upper=1; path=/; domain=A.B.C", "a.b.c");
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 0);
+  manager.StoreCookie("dot=1; path=/; domain=.b.c", "a.b.c");
+  manager.StoreCookie("self=1; path=/; domain=a.b.c", "a.b.c");
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 2);
+  EXPECT_EQ(HeaderFor(manager, "http://a.b.c/"), "dot=1; self=1");
+  EXPECT_EQ(HeaderFor(manager, "http://x.b.c/"), "dot=1");
+}
+
+TEST(TNetCookieManager, DomainOnlyCoversHostsThatEndInIt) {
+  TNetCookieManager manager;
+  manager.StoreCookie("a=1; path=/", "example.com");
+  manager.StoreCookie("d=1; path=/; domain=.shop.example.net", "www.shop.example.net");
+  EXPECT_EQ(HeaderFor(manager, "http://EXAMPLE.com/"), "a=1");
+  EXPECT_EQ(HeaderFor(manager, "http://badexample.com/"), "");
+  EXPECT_EQ(HeaderFor(manager, "http://example.com.attacker.net/"), "");
+  EXPECT_EQ(HeaderFor(manager, "http://img.shop.example.net/"), "d=1");
+  EXPECT_EQ(HeaderFor(manager, "http://shop.example.net.attacker.net/"), "");
+}
+
+TEST(CookieDomainIsValid, FollowsTheHostKind) {
+  EXPECT_TRUE(CookieDomainIsValid("10.0.0.1", "10.0.0.1"));
+  EXPECT_FALSE(CookieDomainIsValid(".0.0.1", "10.0.0.1"));
+  EXPECT_TRUE(CookieDomainIsValid("host", "host"));
+  EXPECT_FALSE(CookieDomainIsValid(".anything", "host"));
+  EXPECT_TRUE(CookieDomainIsValid("host", "host"));
+  EXPECT_FALSE(CookieDomainIsValid("1.2.3.4", "evil.com"));
+  EXPECT_TRUE(CookieDomainIsValid(".B.C", ".b.c"));
+  EXPECT_FALSE(CookieDomainIsValid("1.2.3.4", "256.2.3.4"));
+}
+
+TEST(TNetCookieManager, SecureCookiesOnlyOverSecureConnections) {
+  TNetCookieManager manager;
+  manager.StoreCookie("s=1; path=/; secure", kHost);
+  EXPECT_EQ(HeaderFor(manager), "");
+  EXPECT_EQ(HeaderFor(manager, kTarget, true), "s=1");
+}
+
+TEST(TNetCookieManager, NewCookieHandlerMayRefuse) {
+  TNetCookieManager manager;
+  manager.OnNewCookie = [](const TNetCookieRFC2109& cookie) { return cookie.CookieName != "no"; };
+  manager.StoreCookie("no=1; path=/", kHost);
+  manager.StoreCookie("yes=1; path=/", kHost);
+  EXPECT_EQ(HeaderFor(manager), "yes=1");
+}
+
+TEST(TNetCookieManager, Version2CookiesAreSentLikeTheOthers) {
+  TNetCookieManager manager;
+  manager.StoreCookie2("v2=1; Version=1; Path=/; Port=\"80\"", kHost);
+  manager.StoreCookie("v2=2; path=/", kHost);
+  EXPECT_EQ(HeaderFor(manager), "v2=2");
+}
+
+TEST(TNetCookieManager, ReadersAndWritersMayShareTheStore) {
+  TNetCookieManager manager;
+  std::thread writer([&manager] {
+    for (int i = 0; i < 200; ++i)
+      manager.StoreCookie("c" + std::to_string(i % 20) + "=" + std::to_string(i) + "; path=/", kHost);
+  });
+  for (int i = 0; i < 200; ++i) HeaderFor(manager);
+  writer.join();
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 20);
+}
+
+}  // namespace
