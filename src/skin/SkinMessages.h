@@ -18,10 +18,8 @@ inline constexpr int kSkinMessageParameter = 1000;
 // A window that wears a skin.
 class SkinListener {
  public:
+  virtual ~SkinListener() = default;
   virtual void OnSkinMessage(SkinMessage message, TskData& skin_data, int parameter) = 0;
-
- protected:
-  ~SkinListener() = default;
 };
 
 // The windows of the program that listen for skin messages.

@@ -1,0 +1,69 @@
+// The two skins the program ships: the default one built into the
+// executable and the example skin file. Every entry the windows name must be
+// there, and every piece must lie inside its picture.
+
+#include <gtest/gtest.h>
+
+#include "skin/TskData.h"
+#include "skin/stored/StoredSkin.h"
+
+namespace {
+
+const char* const kControlNames[] = {
+    "button", "buttonedit", "checkbox", "combobox", "edit", "groupbox", "memo",
+    "panel", "stdlabel", "tab", "treeview", "listview", "vscrollbar", "hscrollbar",
+    "bothhscrollbar", "vsplitter", "resizebutton", "statusgauge", "bevel"};
+const char* const kObjectNames[] = {"caption", "closebutton", "minimizebutton", "maximizebutton",
+                                    "sysmenubutton", "menuitem"};
+
+bool Inside(const skin::Rect& r, const platform::Bitmap& picture) {
+  return r.left >= 0 && r.top >= 0 && r.right <= picture.width && r.bottom <= picture.height;
+}
+
+const platform::Bitmap* PictureAt(const TskData& data, int index) {
+  if (index < 0 || index >= static_cast<int>(data.ActivePictures().size())) return nullptr;
+  return &data.ActivePictures()[static_cast<std::size_t>(index)];
+}
+
+void ExpectCompleteSkin(const TskData& data) {
+  ASSERT_FALSE(data.SkinEmpty());
+  for (const char* name : kControlNames) {
+    const TskDataSkinControl* entry = data.FindControl(name);
+    ASSERT_NE(entry, nullptr) << name;
+    if (entry->PictureIndex < 0) continue;
+    const platform::Bitmap* picture = PictureAt(data, entry->PictureIndex);
+    ASSERT_NE(picture, nullptr) << name;
+    EXPECT_TRUE(Inside(entry->SkinRect, *picture)) << name;
+    EXPECT_GT(entry->SkinRect.Width(), 0) << name;
+  }
+  for (const char* name : kObjectNames) EXPECT_GE(data.GetObjectIndex(name), 0) << name;
+  ASSERT_FALSE(data.MainBitmap().IsEmpty());
+  EXPECT_EQ(data.MaskBitmap().width, data.MainBitmap().width);
+  EXPECT_NE(PictureAt(data, data.PopupWindow().WindowPictureIndex), nullptr);
+  EXPECT_NE(PictureAt(data, data.HintWindow().WindowPictureIndex), nullptr);
+  const skin::Rect& client = data.FormInfo().ClientRect;
+  EXPECT_GT(client.Width(), 0);
+  EXPECT_LE(client.right, data.MainBitmap().width);
+}
+
+TEST(ShippedSkins, TheStoredSkinCarriesItsNamesAndEveryEntry) {
+  TskCompressedStoredSkin stored;
+  skin::LoadStoredSkin(stored);
+  EXPECT_EQ(stored.FileName, "Modern.skn");
+  EXPECT_EQ(stored.CompressedFileName, "Modern.skn");
+  skin::SkinForms no_windows;
+  TskData data(nullptr, no_windows);
+  data.SetCompressedStoredSkin(&stored);
+  EXPECT_EQ(data.SkinInfo().SkinName, "Modern");
+  ExpectCompleteSkin(data);
+}
+
+TEST(ShippedSkins, TheExampleSkinFileCarriesEveryEntry) {
+  skin::SkinForms no_windows;
+  TskData data(nullptr, no_windows);
+  data.LoadFromCompressedFile(TARVIK_SOURCE_DIR "/examples/skins/dbskin.dat");
+  EXPECT_EQ(data.SkinInfo().SkinName, "Ember");
+  ExpectCompleteSkin(data);
+}
+
+}  // namespace
