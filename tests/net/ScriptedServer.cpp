@@ -26,6 +26,7 @@ std::string ScriptedPeer::ReadHead() {
     if (end != std::string::npos) {
       std::string head = pending_.substr(0, end + 4);
       pending_.erase(0, end + 4);
+      server_.Record(head);
       return head;
     }
     if (!WaitReadable(kScriptReadTimeout)) return {};
@@ -95,6 +96,12 @@ std::vector<std::string> ScriptedServer::Requests() const {
   return requests_;
 }
 
+std::string ScriptedServer::RequestLine(std::size_t index) const {
+  std::lock_guard lock(mutex_);
+  if (index >= requests_.size()) return "(none)";
+  return requests_[index].substr(0, requests_[index].find("\r\n"));
+}
+
 void ScriptedServer::Record(std::string head) {
   std::lock_guard lock(mutex_);
   requests_.push_back(std::move(head));
@@ -108,7 +115,7 @@ void ScriptedServer::Serve() {
     if (!(waits[0].revents & POLLIN)) return;
     platform::UniqueFd connection(::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
     if (!connection.Valid()) continue;
-    ScriptedPeer peer(connection.Get(), stop_.Get(), connections_++);
+    ScriptedPeer peer(*this, connection.Get(), stop_.Get(), connections_++);
     script_(peer);
   }
 }

@@ -9,13 +9,16 @@
 
 #include "platform/UniqueFd.h"
 
+class ScriptedServer;
+
 // One accepted connection of a ScriptedServer, seen from the server's side.
 class ScriptedPeer {
  public:
-  ScriptedPeer(int fd, int stop_fd, int index) : fd_(fd), stop_fd_(stop_fd), index_(index) {}
+  ScriptedPeer(ScriptedServer& server, int fd, int stop_fd, int index)
+      : server_(server), fd_(fd), stop_fd_(stop_fd), index_(index) {}
 
-  // The request head up to and including its empty line; empty when the
-  // client closed first.
+  // The request head up to and including its empty line, also recorded in
+  // the server's Requests(); empty when the client closed first.
   std::string ReadHead();
   // Whatever arrives until the client closes or `timeout_ms` passes.
   std::string ReadUntilClosed(int timeout_ms);
@@ -29,6 +32,7 @@ class ScriptedPeer {
   // False once the server is stopping or nothing came within `timeout_ms`.
   bool WaitReadable(int timeout_ms);
 
+  ScriptedServer& server_;
   int fd_;
   int stop_fd_;
   int index_;
@@ -52,11 +56,13 @@ class ScriptedServer {
   // Every request head received so far, in order.
   std::vector<std::string> Requests() const;
   int Connections() const { return connections_; }
-
-  // For scripts: remembers a request head.
-  void Record(std::string head);
+  // The request line of the `index`th request, or "(none)".
+  std::string RequestLine(std::size_t index) const;
 
  private:
+  friend class ScriptedPeer;
+  void Record(std::string head);
+
   void Serve();
 
   Script script_;
