@@ -1,0 +1,255 @@
+// The four entry dialogs: layout, focus, the OK check and its messages, and
+// which keys close them.
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "gui/GuiTestSupport.h"
+#include "ui/FCategory.h"
+#include "ui/FHour.h"
+#include "ui/FNewProject.h"
+#include "ui/FTask.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/DateEdit.h"
+#include "ui/controls/Edit.h"
+#include "ui/controls/MessageBox.h"
+#include "ui/controls/MonthCalendar.h"
+#include <QToolButton>
+
+using guitest::TModalDriver;
+
+namespace {
+
+QString Today() {
+  const QDate today = QDate::currentDate();
+  return QStringLiteral("%1/%2/%3")
+      .arg(today.month(), 2, 10, QLatin1Char(' '))
+      .arg(today.day(), 2, 10, QLatin1Char(' '))
+      .arg(today.year());
+}
+
+class DialogsTest : public ::testing::Test {
+ protected:
+  QWidget owner;
+  TskMessageBox messages{&owner};
+  TModalDriver driver;
+
+  void TearDown() override {
+    EXPECT_EQ(driver.Pending(), 0);
+    EXPECT_TRUE(driver.Unexpected().empty());
+  }
+
+  // Queues what the user does in the dialog once it is open.
+  void WhenOpen(TEntryDialog& dialog, std::function<void(TEntryDialog&)> user) {
+    driver.Expect([&dialog, user](QWidget* window) {
+      ASSERT_EQ(window, &dialog);
+      user(dialog);
+    });
+  }
+  // Runs the dialog as its command does and returns whether it closed with OK.
+  static bool Show(TEntryDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+  bool Run(TEntryDialog& dialog, std::function<void(TEntryDialog&)> user) {
+    WhenOpen(dialog, std::move(user));
+    return Show(dialog);
+  }
+};
+
+TEST_F(DialogsTest, EachDialogHasItsStoredCaptionSizeAndFirstFocus) {
+  TTextList none;
+  TfrmCreateProject project(none, messages, &owner);
+  TfrmTask task(messages, &owner);
+  TfrmCategory category(messages, &owner);
+  TfrmHour hour(messages, &owner);
+  struct Expected {
+    TEntryDialog* dialog;
+    const char* caption;
+    QSize size;
+    QWidget* first;
+  } expected[] = {
+      {&project, "Create new project", {415, 147}, project.edtName},
+      {&task, "Task details", {451, 261}, task.edtName},
+      {&category, "Add category", {330, 80}, category.skButton1},
+      {&hour, "Edit action", {330, 114}, hour.skButton1},
+  };
+  for (const Expected& e : expected) {
+    QWidget* focused = nullptr;
+    driver.Expect([&focused](QWidget* window) {
+      focused = QApplication::focusWidget();
+      static_cast<QDialog*>(window)->reject();
+    });
+    EXPECT_EQ(e.dialog->exec(), QDialog::Rejected);
+    EXPECT_EQ(e.dialog->windowTitle(), QString::fromLatin1(e.caption));
+    EXPECT_EQ(e.dialog->size(), e.size);
+    EXPECT_EQ(focused, e.first) << e.caption;
+    EXPECT_EQ(e.dialog->skButton1->text(), "Ok");
+    EXPECT_EQ(e.dialog->skButton2->text(), "Cancel");
+  }
+}
+
+TEST_F(DialogsTest, TabGoesThroughTheFieldsInTheStoredOrder) {
+  TTextList none;
+  TfrmCreateProject project(none, messages, &owner);
+  // The hidden check box is passed over.
+  const std::vector<QWidget*> order = {project.edtName, project.skButton1, project.skButton2,
+                                       project.edtStartDate, project.edtEndDate, project.cbxCategories};
+  std::vector<QWidget*> visited;
+  driver.Expect([&](QWidget*) {
+    for (size_t i = 0; i < order.size(); ++i) {
+      visited.push_back(QApplication::focusWidget());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    project.reject();
+  });
+  project.exec();
+  EXPECT_EQ(visited, order);
+  EXPECT_TRUE(project.chkDefault->isHidden());
+  EXPECT_FALSE(project.chkDefault->isChecked());
+  EXPECT_EQ(project.chkDefault->text(), "Use Default Project To Do List");
+}
+
+TEST_F(DialogsTest, BlankNamesAreRefusedWithEachDialogsMessageAndFocusReturnsToTheName) {
+  TTextList none;
+  TfrmCreateProject project(none, messages, &owner);
+  TfrmTask task(messages, &owner);
+  TfrmCategory category(messages, &owner);
+  TfrmHour hour(messages, &owner);
+  const std::pair<TEntryDialog*, const char*> cases[] = {
+      {&project, "A valid project name is required!"},
+      {&task, "A valid task description is required!"},
+      {&category, "A valid category name is required!"},
+      {&hour, "A valid action is required!"},
+  };
+  for (const auto& [dialog, message] : cases) {
+    TModalDriver::TSeenBox seen;
+    bool stayed_open = false;
+    bool name_focused = false;
+    WhenOpen(*dialog, [&](TEntryDialog& d) {
+      d.edtName->setText(QStringLiteral(" \t  "));
+      guitest::Click(d.skButton1);  // the box is answered while this waits
+      stayed_open = d.isVisible();
+      name_focused = d.focusWidget() == d.edtName;
+      EXPECT_EQ(d.edtName->text(), QStringLiteral(" \t  "));
+      d.edtName->setText(QStringLiteral("  spaced  "));
+      guitest::Click(d.skButton1);
+    });
+    driver.AnswerBox(true, &seen);
+    EXPECT_TRUE(Show(*dialog)) << message;
+    EXPECT_TRUE(stayed_open);
+    EXPECT_TRUE(name_focused);
+    EXPECT_EQ(seen.caption, "Information");
+    EXPECT_EQ(seen.text, message);
+    EXPECT_FALSE(seen.had_cancel);
+    EXPECT_EQ(dialog->edtName->text(), QStringLiteral("  spaced  ")) << "blanks around text are kept";
+  }
+}
+
+TEST_F(DialogsTest, EnterAndEscapeInAFieldPressNeitherButton) {
+  TfrmCategory category(messages, &owner);
+  bool still_open = false;
+  const bool ok = Run(category, [&](TEntryDialog& d) {
+    d.edtName->setFocus();
+    guitest::TypeInto(d.edtName, QStringLiteral("Work"));
+    QTest::keyClick(d.edtName, Qt::Key_Return);
+    QTest::keyClick(d.edtName, Qt::Key_Enter);
+    QTest::keyClick(d.edtName, Qt::Key_Escape);
+    still_open = d.isVisible();
+    guitest::Click(d.skButton2);
+  });
+  EXPECT_TRUE(still_open);
+  EXPECT_FALSE(ok);
+}
+
+TEST_F(DialogsTest, EnterInTheHourDialogsActionRunsTheOkCheck) {
+  TfrmHour hour(messages, &owner);
+  TModalDriver::TSeenBox seen;
+  bool open_after_empty_enter = false;
+  WhenOpen(hour, [&](TEntryDialog& d) {
+    QTest::keyClick(d.edtName, Qt::Key_Return);
+    open_after_empty_enter = d.isVisible();
+    guitest::TypeInto(d.edtName, QStringLiteral("Call Bob"));
+    QTest::keyClick(d.edtName, Qt::Key_Return);
+  });
+  driver.AnswerBox(true, &seen);
+  EXPECT_TRUE(Show(hour));
+  EXPECT_TRUE(open_after_empty_enter);
+  EXPECT_EQ(seen.text, "A valid action is required!");
+  EXPECT_EQ(hour.edtName->text(), "Call Bob");
+}
+
+TEST_F(DialogsTest, ClosingThroughTheFrameIsCancel) {
+  TfrmTask task(messages, &owner);
+  EXPECT_FALSE(Run(task, [](TEntryDialog& d) {
+    d.edtName->setText("Something");
+    d.close();
+  }));
+}
+
+TEST_F(DialogsTest, ProjectDialogListsTheCategoriesAndSelectsTheFirst) {
+  TTextList categories;
+  categories.Add("Work");
+  categories.Add("Home");
+  TfrmCreateProject project(categories, messages, &owner);
+  ASSERT_EQ(project.cbxCategories->count(), 2);
+  EXPECT_EQ(project.cbxCategories->itemText(1), "Home");
+  EXPECT_EQ(project.cbxCategories->currentText(), "Work");
+  EXPECT_FALSE(project.cbxCategories->isEditable());
+
+  TTextList none;
+  TfrmCreateProject empty(none, messages, &owner);
+  EXPECT_TRUE(Run(empty, [](TEntryDialog& d) {
+    d.edtName->setText("Alone");
+    guitest::Click(d.skButton1);
+  }));
+  EXPECT_EQ(empty.cbxCategories->currentText(), "");
+}
+
+TEST_F(DialogsTest, DateFieldsStartAtTodayAndRefuseKeysThatMakeNoDate) {
+  TfrmTask task(messages, &owner);
+  EXPECT_EQ(task.edtStartDate->text(), Today());
+  EXPECT_EQ(task.edtEndDate->text(), Today());
+
+  TskDateEdit* field = task.edtStartDate;
+  field->setText(QStringLiteral(" 7/ 5/2008"));
+  field->setCursorPosition(0);
+  QTest::keyClick(field, Qt::Key_1);  // "17/ 5/2008" would be no date
+  EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
+  QTest::keyClick(field, Qt::Key_Space);  // the blank stays a blank
+  QTest::keyClick(field, Qt::Key_1);      // " 1/ 5/2008"
+  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
+  QTest::keyClick(field, Qt::Key_3);      // over the separator into the day: " 1/35/2008" is none
+  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
+  QTest::keyClick(field, Qt::Key_A);
+  QTest::keyClick(field, Qt::Key_Backspace);  // " 1/ 5" with the 5 blanked is no date
+  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
+  field->setCursorPosition(2);
+  QTest::keyClick(field, Qt::Key_Backspace);  // blanking the month's only digit leaves no month
+  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
+  field->setText(QStringLiteral("12/31/2008"));
+  field->setCursorPosition(1);
+  QTest::keyClick(field, Qt::Key_Backspace);  // " 2/31" is no date
+  EXPECT_EQ(field->text(), QStringLiteral("12/31/2008"));
+  field->setCursorPosition(3);
+  QTest::keyClick(field, Qt::Key_2);          // "12/21/2008"
+  EXPECT_EQ(field->text(), QStringLiteral("12/21/2008"));
+  EXPECT_LE(field->maxLength(), 10);
+}
+
+TEST_F(DialogsTest, DateFieldDropsDownAMonthCalendarThatSetsTheText) {
+  TfrmCreateProject project(TTextList{}, messages, &owner);
+  TskDateEdit* field = project.edtEndDate;
+  field->setText(QStringLiteral(" 7/ 5/2008"));
+  guitest::Click(field->DropDownButton());
+  auto* calendar = QApplication::activePopupWidget()
+                       ? QApplication::activePopupWidget()->findChild<TskMonthCalendar*>("DropDownCalendar")
+                       : nullptr;
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_EQ(calendar->Date(), QDate(2008, 7, 5));
+  EXPECT_EQ(calendar->size(), QSize(200, 150));
+  QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier, calendar->DayRect(QDate(2008, 7, 19)).center());
+  EXPECT_EQ(field->text(), QStringLiteral(" 7/19/2008"));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+}  // namespace
