@@ -1,0 +1,194 @@
+// The animator control on Qt's offscreen platform: playing, stopping, frame
+// selection, sizing, placement, transparency and failing frames.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "gif/GifWriter.h"
+#include "gif/qt/BannerAnimator.h"
+#include "gif/qt/TGIFAnimator.h"
+#include "platform/ErrorReport.h"
+
+namespace {
+
+using gif::qt::TGIFAnimator;
+using gif_test::FrameSpec;
+using gif_test::GifWriter;
+
+// red, green, blue, white
+const std::vector<std::uint32_t> kColors = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "gif_animator_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int limitMs = 10000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > limitMs) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
+}
+
+FrameSpec Solid(int width, int height, std::uint8_t index, int delay = 0) {
+  FrameSpec frame;
+  frame.width = width;
+  frame.height = height;
+  frame.pixels.assign(static_cast<std::size_t>(width * height), index);
+  frame.delayHundredths = delay;
+  return frame;
+}
+
+class GifAnimatorTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    platform::SetErrorPresenter([this](const std::string& message) { errors_.push_back(message); });
+    window_ = std::make_unique<QWidget>();
+    window_->resize(300, 200);
+    animator_ = new TGIFAnimator(window_.get());
+    window_->show();
+  }
+  void TearDown() override {
+    window_.reset();
+    platform::SetErrorPresenter(nullptr);
+  }
+  QRgb PixelOf(int x, int y) { return animator_->grab().toImage().pixel(x, y); }
+
+  std::unique_ptr<QWidget> window_;
+  TGIFAnimator* animator_ = nullptr;  // owned by the window
+  std::vector<std::string> errors_;
+};
+
+TEST_F(GifAnimatorTest, WithoutLoopPlaysOnceAndStopsOnTheFirstFrame) {
+  animator_->Image().LoadFromMemory(
+      GifWriter(4, 4, kColors).Frame(Solid(4, 4, 0, 5)).Frame(Solid(4, 4, 1, 5)).Frame(Solid(4, 4, 2, 5)).Finish());
+  std::vector<int> shown;
+  int stops = 0;
+  animator_->OnFrameChanged = [&](TGIFAnimator& sender) { shown.push_back(sender.FrameIndex()); };
+  animator_->OnStop = [&](TGIFAnimator&) { ++stops; };
+  animator_->SetLoop(false);
+  animator_->SetAnimate(true);
+  ASSERT_TRUE(PumpUntil([&] { return stops > 0; }));
+  EXPECT_EQ(shown, (std::vector<int>{1, 2, 0}));
+  EXPECT_FALSE(animator_->Animate());
+  EXPECT_EQ(animator_->FrameIndex(), 0);
+  EXPECT_EQ(PixelOf(1, 1), qRgb(255, 0, 0));
+}
+
+TEST_F(GifAnimatorTest, LoopingAnimationShowsEachFramesPicture) {
+  FrameSpec red = Solid(64, 48, 0, 5);
+  FrameSpec blue = Solid(32, 24, 2, 5);
+  blue.left = 16;
+  blue.top = 12;
+  animator_->Image().LoadFromMemory(GifWriter(64, 48, kColors).Frame(red).Frame(blue).Finish());
+  animator_->move(20, 20);
+  animator_->SetAnimate(true);
+  // With TARVIK_GIF_SCREENSHOT_DIR set, the window is saved as each frame shows.
+  const char* screenshots = std::getenv("TARVIK_GIF_SCREENSHOT_DIR");
+  std::vector<QRgb> seen;
+  ASSERT_TRUE(PumpUntil([&] {
+    const QRgb centre = PixelOf(32, 24);
+    if (seen.empty() || seen.back() != centre) {
+      seen.push_back(centre);
+      if (screenshots) window_->grab().save(QString("%1/gif-%2.png").arg(screenshots).arg(seen.size()));
+    }
+    return seen.size() >= 3;
+  }));
+  EXPECT_EQ(seen[0], qRgb(255, 0, 0));
+  EXPECT_EQ(seen[1], qRgb(0, 0, 255));
+  EXPECT_EQ(seen[2], qRgb(255, 0, 0));
+  EXPECT_EQ(PixelOf(1, 1), qRgb(255, 0, 0));
+}
+
+TEST_F(GifAnimatorTest, FrameIndexIgnoresValuesOutsideTheFrames) {
+  animator_->Image().LoadFromMemory(GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0)).Frame(Solid(2, 2, 1)).Finish());
+  int changes = 0;
+  animator_->OnFrameChanged = [&](TGIFAnimator&) { ++changes; };
+  for (int ignored : {2, -1, 0}) animator_->SetFrameIndex(ignored);
+  EXPECT_EQ(changes, 0);
+  animator_->SetFrameIndex(1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(PixelOf(0, 0), qRgb(0, 255, 0));
+}
+
+TEST_F(GifAnimatorTest, FrameDelayIsClampedAndASingleFrameParksTheClock) {
+  animator_->Image().LoadFromMemory(
+      GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0, 0)).Frame(Solid(2, 2, 1, 2000)).Finish());
+  EXPECT_EQ(animator_->FrameDelay(), 50u);
+  EXPECT_EQ(animator_->Clock().Interval(), 50u);
+  animator_->SetFrameIndex(1);
+  EXPECT_EQ(animator_->FrameDelay(), 10000u);
+
+  animator_->Image().LoadFromMemory(GifWriter(2, 2, kColors).Frame(Solid(2, 2, 2, 300)).Finish());
+  EXPECT_EQ(animator_->Clock().Interval(), 0u);
+  EXPECT_EQ(PixelOf(1, 1), qRgb(0, 0, 255));
+}
+
+TEST_F(GifAnimatorTest, AutoSizeTakesTheLogicalScreen) {
+  animator_->move(280, -75);
+  animator_->Image().LoadFromMemory(GifWriter(468, 60, kColors).Frame(Solid(10, 10, 0)).Finish());
+  EXPECT_EQ(animator_->geometry(), QRect(280, -75, 468, 60));
+  EXPECT_EQ(animator_->sizeHint(), QSize(468, 60));
+}
+
+TEST_F(GifAnimatorTest, TransparentPixelsShowTheParentBackground) {
+  QPalette palette = window_->palette();
+  palette.setColor(QPalette::Window, QColor(10, 200, 30));
+  window_->setPalette(palette);
+  window_->setAutoFillBackground(true);
+  FrameSpec frame = Solid(2, 1, 0);
+  frame.pixels = {0, 3};
+  frame.transparentIndex = 3;
+  animator_->Image().LoadFromMemory(GifWriter(2, 1, kColors).Frame(frame).Finish());
+  EXPECT_EQ(PixelOf(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(PixelOf(1, 0), qRgb(10, 200, 30));
+  animator_->SetTransparent(false);
+  EXPECT_EQ(PixelOf(1, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(GifAnimatorTest, CenteredPictureWiderThanTheControlIsClippedOnBothSides) {
+  FrameSpec frame = Solid(10, 1, 0);
+  frame.pixels = {0, 0, 0, 0, 0, 2, 2, 2, 2, 2};
+  animator_->Image().LoadFromMemory(GifWriter(10, 1, kColors).Frame(frame).Finish());
+  animator_->SetAutoSize(false);
+  animator_->resize(4, 1);
+  animator_->SetCenter(true);
+  EXPECT_EQ(PixelOf(0, 0), qRgb(255, 0, 0));  // picture column 3
+  EXPECT_EQ(PixelOf(3, 0), qRgb(0, 0, 255));  // picture column 6
+}
+
+TEST_F(GifAnimatorTest, AFrameThatCannotBeShownStopsTheAnimationWithOneReport) {
+  FrameSpec first = Solid(2, 2, 0, 5);
+  first.localColors = {0xFF0000, 0x00FF00};
+  animator_->Image().LoadFromMemory(GifWriter(2, 2, {}).Frame(first).Frame(Solid(2, 2, 1, 5)).Finish());
+  animator_->SetAnimate(true);
+  ASSERT_TRUE(PumpUntil([&] { return !animator_->Animate(); }));
+  PumpUntil([] { return false; }, 200);
+  animator_->update();
+  PumpUntil([] { return false; }, 100);
+  EXPECT_EQ(errors_, (std::vector<std::string>{"Неверное число цветов; должно быть степенью числа 2"}));
+}
+
+TEST_F(GifAnimatorTest, BannerAnimatorHasTheFormSettings) {
+  TGIFAnimator* banner = gif::qt::CreateBannerAnimator(window_.get());
+  EXPECT_EQ(banner->geometry(), QRect(280, -75, 98, 140));
+  EXPECT_TRUE(banner->Animate());
+  EXPECT_TRUE(banner->AutoSize());
+  EXPECT_TRUE(banner->Loop());
+  EXPECT_TRUE(banner->Transparent());
+  EXPECT_EQ(banner->objectName(), "gifBanner");
+}
+
+}  // namespace
