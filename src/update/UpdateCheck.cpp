@@ -1,0 +1,110 @@
+#include "update/UpdateCheck.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "VendorAddresses.h"
+#include "net/TNetCustomHTTP.h"
+#include "net/TNetFileStream.h"
+#include "platform/AppFolder.h"
+#include "platform/FileSystem.h"
+#include "platform/LocaleNumbers.h"
+#include "platform/ProfileFile.h"
+
+namespace update {
+namespace {
+
+const std::string kDescriptionFile = "mainappupdate.inf";
+const std::string kUpdaterFile = "Updater.exe";
+
+const std::string kNoUpdates = "There are no new updates for this application!";
+const std::string kUpdaterMissing = "The updater module is missing. Please reinstall again the current version!";
+// The line break is LF then CR, as users of earlier releases saw it.
+const std::string kCloseToUpdate =
+    "To update your software the application will close to\x0A\x0Dreplace some files. Do you want to update now?";
+
+std::string OfferText(const std::string& version_text) {
+  return "There is a new update: (version " + version_text +
+         ") available for your application!. Do you want download this update now?";
+}
+
+// Clears the running flag however the check ends.
+class RunningFlag {
+ public:
+  explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~RunningFlag() { flag_ = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+std::string UpdateBaseUrl() { return std::string("http://") + TARVIK_UPDATE_HOST + "/liveupdate/project_tarvik/"; }
+
+bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file) {
+  std::remove(local_file.c_str());
+  try {
+    TNetFileStream file = TNetFileStream::Create(local_file);
+    try {
+      host.ProcessPendingMessages();
+      host.HttpClient().FetchUrl(url, file);
+      file.Close();
+      host.HttpClient().CloseConnection();
+      return true;
+    } catch (...) {
+      try {
+        host.HttpClient().CloseConnection();
+      } catch (...) {
+      }
+      throw;
+    }
+  } catch (...) {
+    // A failed download counts as no update; the user is not told.
+    std::remove(local_file.c_str());
+    return false;
+  }
+}
+
+float OfferedVersion(const std::string& version_text, char decimal_separator) {
+  const auto offered = platform::ReadDecimal(version_text, decimal_separator);
+  return offered ? static_cast<float>(*offered) : 0.0f;
+}
+
+std::vector<std::string> UpdaterArguments(const std::string& base_url, char decimal_separator) {
+  return {base_url, platform::FormatGeneral15(static_cast<long double>(AppVersion), decimal_separator),
+          UpdaterTag};
+}
+
+void TUpdateCheck::CheckForUpdate(bool Silent) {
+  if (running_) return;
+  RunningFlag running(running_);
+
+  const std::string local_file = platform::AppFolder() + kDescriptionFile;
+  const bool fetched = DownloadFile(host_, base_url_ + kDescriptionFile, local_file);
+  if (host_.Closing()) return;
+  if (fetched && platform::FileExists(local_file)) {
+    const std::string version_text =
+        platform::ProfileFile::Load(local_file).ReadString("APPLICATION", "Version");
+    const char separator = platform::LocaleDecimalSeparator();
+    if (AppVersion < OfferedVersion(version_text, separator)) {
+      if (!host_.AskInformation(OfferText(version_text))) return;
+      const std::string updater = platform::AppFolder() + kUpdaterFile;
+      if (!platform::FileExists(updater)) {
+        host_.ShowWarning(kUpdaterMissing);
+        return;
+      }
+      if (!host_.AskInformation(kCloseToUpdate)) return;
+      std::vector<std::string> arguments{updater};
+      for (std::string& argument : UpdaterArguments(base_url_, separator)) arguments.push_back(std::move(argument));
+      host_.StartProgram(arguments);
+      host_.CloseMainWindow();
+      return;
+    }
+  }
+  if (!Silent) host_.ShowInformation(kNoUpdates);
+}
+
+}  // namespace update

@@ -1,0 +1,64 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class TNetCustomHTTP;
+
+// The live update: fetch the update description, compare the offered
+// release with ours, ask the user and hand over to the updater.
+namespace update {
+
+// "http://" + the update host + "/liveupdate/project_tarvik/".
+std::string UpdateBaseUrl();
+
+// The running release; the same release as the title's "1.02".
+constexpr float AppVersion = 1.02f;
+constexpr const char* UpdaterTag = "A";
+
+// What the check needs from the main window.
+class TUpdateHost {
+ public:
+  virtual ~TUpdateHost() = default;
+  virtual TNetCustomHTTP& HttpClient() = 0;  // NetHTTP1
+  virtual void ProcessPendingMessages() = 0;
+  // Information box with OK and Cancel: true when OK was pressed.
+  virtual bool AskInformation(const std::string& text) = 0;
+  virtual void ShowInformation(const std::string& text) = 0;
+  virtual void ShowWarning(const std::string& text) = 0;
+  virtual void StartProgram(const std::vector<std::string>& arguments) = 0;
+  virtual void CloseMainWindow() = 0;
+  // True once the window has begun to close: a check that was waiting for
+  // the network then ends without a word.
+  virtual bool Closing() const = 0;
+};
+
+// Downloads `url` into the file `local_file` (a full path). True when the
+// file was fetched; any failure deletes the partial file and is swallowed.
+bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file);
+
+// The offered release as the check reads it: the text of APPLICATION /
+// Version converted with `decimal_separator`, 0 when it does not convert.
+float OfferedVersion(const std::string& version_text, char decimal_separator);
+
+// The updater's arguments after its path: the update folder address, the
+// running release as "1.01999998092651" (locale separator), and "A".
+std::vector<std::string> UpdaterArguments(const std::string& base_url, char decimal_separator);
+
+class TUpdateCheck {
+ public:
+  // `base_url` is the update folder (UpdateBaseUrl() in the program).
+  TUpdateCheck(TUpdateHost& host, std::string base_url) : host_(host), base_url_(std::move(base_url)) {}
+
+  // Silent: the "no new updates" message is not shown. A check asked for
+  // while one is running (the window stays responsive during the download)
+  // is ignored, so that two checks never share the connection.
+  void CheckForUpdate(bool Silent);
+  bool Running() const { return running_; }
+
+ private:
+  TUpdateHost& host_;
+  std::string base_url_;
+  bool running_ = false;
+};
+
+}  // namespace update

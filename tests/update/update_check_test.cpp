@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+
+#include "net/ScriptedServer.h"
+#include "net/TNetHTTP.h"
+#include "platform/ProcessStart.h"
+#include "support/TemporaryFolder.h"
+#include "update/UpdateCheck.h"
+
+namespace {
+
+const std::string kNoUpdates = "There are no new updates for this application!";
+
+std::string Answer(int status, const std::string& body) {
+  const std::string reason = status == 200 ? "OK" : "Not Found";
+  return "HTTP/1.1 " + std::to_string(status) + " " + reason + "\r\nContent-Length: " +
+         std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+}
+
+// Serves one answer to every request and counts them.
+class UpdateServer {
+ public:
+  UpdateServer(int status, std::string body)
+      : server_([this, status, body = std::move(body)](ScriptedPeer& peer) {
+          const std::string head = peer.ReadHead();
+          if (head.empty()) return;
+          peer.Send(Answer(status, body));
+        }) {}
+  std::string BaseUrl() const { return server_.Url("/liveupdate/project_tarvik/"); }
+  size_t Requests() const { return server_.Requests().size(); }
+  std::string FirstRequestLine() const {
+    const std::string head = server_.Requests().at(0);
+    return head.substr(0, head.find("\r\n"));
+  }
+
+ private:
+  ScriptedServer server_;
+};
+
+// The main window as the check sees it: answers questions from a script and
+// records what was shown.
+class FakeWindow : public update::TUpdateHost {
+ public:
+  TNetCustomHTTP& HttpClient() override { return *http_; }
+  void ProcessPendingMessages() override {
+    if (during_download) during_download();
+  }
+  bool AskInformation(const std::string& text) override {
+    shown.push_back("ask: " + text);
+    const bool ok = answers.empty() ? false : answers.front();
+    if (!answers.empty()) answers.erase(answers.begin());
+    return ok;
+  }
+  void ShowInformation(const std::string& text) override { shown.push_back("info: " + text); }
+  void ShowWarning(const std::string& text) override { shown.push_back("warning: " + text); }
+  void StartProgram(const std::vector<std::string>& arguments) override { platform::StartProcess(arguments); }
+  void CloseMainWindow() override { closed = true; }
+  bool Closing() const override { return closing; }
+
+  std::vector<bool> answers;
+  std::vector<std::string> shown;
+  std::function<void()> during_download;
+  bool closed = false;
+  bool closing = false;
+
+ private:
+  std::unique_ptr<TNetHTTP> http_ = CreateNetHTTP1();
+};
+
+class UpdateCheck : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("LC_ALL", "C.UTF-8", 1); }
+  void TearDown() override { ::unsetenv("LC_ALL"); }
+
+  std::vector<std::string> Run(const std::string& version_line, bool silent, std::vector<bool> answers = {}) {
+    UpdateServer server(200, "[APPLICATION]\r\n" + version_line + "\r\n");
+    window.answers = std::move(answers);
+    update::TUpdateCheck check(window, server.BaseUrl());
+    check.CheckForUpdate(silent);
+    EXPECT_EQ(server.FirstRequestLine(), "GET /liveupdate/project_tarvik/mainappupdate.inf HTTP/1.1");
+    return window.shown;
+  }
+
+  void InstallUpdaterStub() {
+    folder.Write("Updater.exe", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\n");
+    ::chmod(folder.File("Updater.exe").c_str(), 0755);
+  }
+
+  std::string UpdaterArgumentsSeen() {
+    for (int i = 0; i < 500 && !folder.Has("Updater.exe.args"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return folder.Has("Updater.exe.args") ? folder.Read("Updater.exe.args") : "<never started>";
+  }
+
+  TemporaryAppFolder folder;
+  FakeWindow window;
+};
+
+TEST_F(UpdateCheck, SameOrUnreadableReleaseIsNoUpdate) {
+  for (const char* line : {"Version=1.02", "Version=1.020", "Version=1.0200000001", "Version=", "Version=1,03",
+                           "Other=1.03", "Version=abc"}) {
+    window.shown.clear();
+    EXPECT_EQ(Run(line, false), std::vector<std::string>{"info: " + kNoUpdates}) << line;
+    window.shown.clear();
+    EXPECT_TRUE(Run(line, true).empty()) << line << ": a silent check says nothing";
+  }
+}
+
+TEST_F(UpdateCheck, NewerReleaseIsOfferedWithTheTextAsWritten) {
+  const auto shown = Run("Version = 1.030", true, {false});
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0],
+            "ask: There is a new update: (version 1.030) available for your application!. Do you want download "
+            "this update now?");
+  EXPECT_FALSE(window.closed);
+  EXPECT_TRUE(folder.Has("mainappupdate.inf")) << "the description stays after the check";
+}
+
+TEST_F(UpdateCheck, MissingUpdaterIsWarnedAbout) {
+  const auto shown = Run("Version=1.03", false, {true});
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1], "warning: The updater module is missing. Please reinstall again the current version!");
+  EXPECT_FALSE(window.closed);
+}
+
+TEST_F(UpdateCheck, CancellingTheSecondQuestionChangesNothing) {
+  InstallUpdaterStub();
+  const auto shown = Run("Version=1.03", false, {true, false});
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1],
+            "ask: To update your software the application will close to\n\rreplace some files. Do you want to "
+            "update now?");
+  EXPECT_FALSE(window.closed);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_FALSE(folder.Has("Updater.exe.args"));
+}
+
+TEST_F(UpdateCheck, AcceptingStartsTheUpdaterWithThreeArgumentsAndCloses) {
+  InstallUpdaterStub();
+  UpdateServer server(200, "[APPLICATION]\r\nVersion=1.03\r\n");
+  window.answers = {true, true};
+  update::TUpdateCheck check(window, server.BaseUrl());
+  check.CheckForUpdate(false);
+  EXPECT_TRUE(window.closed);
+  EXPECT_EQ(UpdaterArgumentsSeen(), server.BaseUrl() + "\n1.01999998092651\nA\n");
+}
+
+TEST_F(UpdateCheck, FailedDownloadLeavesNoFileAndCountsAsNoUpdate) {
+  folder.Write("mainappupdate.inf", "[APPLICATION]\r\nVersion=9\r\n");  // from an earlier check
+  {
+    UpdateServer server(404, "<html>gone</html>");
+    update::TUpdateCheck check(window, server.BaseUrl());
+    check.CheckForUpdate(true);
+    EXPECT_TRUE(window.shown.empty());
+    EXPECT_FALSE(folder.Has("mainappupdate.inf"));
+    check.CheckForUpdate(false);
+    EXPECT_EQ(window.shown, std::vector<std::string>{"info: " + kNoUpdates});
+  }
+  window.shown.clear();
+  update::TUpdateCheck unreachable(window, "http://127.0.0.1:1/liveupdate/project_tarvik/");
+  unreachable.CheckForUpdate(false);
+  EXPECT_EQ(window.shown, std::vector<std::string>{"info: " + kNoUpdates});
+  EXPECT_FALSE(folder.Has("mainappupdate.inf"));
+}
+
+TEST_F(UpdateCheck, ASecondCheckDuringTheDownloadIsIgnored) {
+  UpdateServer server(200, "[APPLICATION]\r\nVersion=1.02\r\n");
+  update::TUpdateCheck check(window, server.BaseUrl());
+  int nested = 0;
+  window.during_download = [&] {
+    ++nested;
+    EXPECT_TRUE(check.Running());
+    check.CheckForUpdate(false);  // the user presses the Update button again
+  };
+  check.CheckForUpdate(false);
+  EXPECT_EQ(nested, 1);
+  EXPECT_EQ(server.Requests(), 1u);
+  EXPECT_FALSE(check.Running());
+  EXPECT_EQ(window.shown, std::vector<std::string>{"info: " + kNoUpdates});
+}
+
+TEST_F(UpdateCheck, ClosingDuringTheDownloadEndsTheCheckSilently) {
+  UpdateServer server(200, "[APPLICATION]\r\nVersion=1.03\r\n");
+  update::TUpdateCheck check(window, server.BaseUrl());
+  window.during_download = [&] { window.closing = true; };
+  check.CheckForUpdate(false);
+  EXPECT_TRUE(window.shown.empty());
+}
+
+TEST(UpdateVersions, ConversionFollowsTheSeparatorAndSinglePrecision) {
+  EXPECT_GT(update::OfferedVersion("1.03", '.'), update::AppVersion);
+  EXPECT_EQ(update::OfferedVersion("1,03", '.'), 0.0f);
+  EXPECT_GT(update::OfferedVersion("1,03", ','), update::AppVersion);
+  EXPECT_EQ(update::OfferedVersion("1.03", ','), 0.0f);
+  EXPECT_EQ(update::OfferedVersion("1.0200000001", '.'), update::AppVersion);
+  EXPECT_EQ(update::UpdaterArguments("u", ',').at(1), "1,01999998092651");
+  EXPECT_EQ(update::UpdateBaseUrl(), "http://update.example.net/liveupdate/project_tarvik/");
+}
+
+}  // namespace
