@@ -1,13 +1,25 @@
 #include "ui/controls/Panel.h"
 
+#include <QPainter>
+
 #include "ui/controls/SkinName.h"
 
-TskPanel::TskPanel(TPanelBorder border, QWidget* parent) : QFrame(parent) {
+TskPanel::TskPanel(TPanelBorder border, QWidget* parent) : QWidget(parent), border_(border) {
   SetSkinDataName(this, "panel");
-  switch (border) {
-    case TPanelBorder::None: setFrameStyle(QFrame::NoFrame); break;
-    case TPanelBorder::Lowered: setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
-    case TPanelBorder::Framed: setFrameStyle(QFrame::Panel | QFrame::Raised); break;
-  }
-  setLineWidth(1);
+}
+
+void TskPanel::paintEvent(QPaintEvent*) {
+  if (border_ == TPanelBorder::None) return;
+  QPainter painter(this);
+  const QColor light = palette().light().color();
+  const QColor dark = palette().dark().color();
+  const QColor top_left = border_ == TPanelBorder::Lowered ? dark : light;
+  const QColor bottom_right = border_ == TPanelBorder::Lowered ? light : dark;
+  const QRect edge = rect().adjusted(0, 0, -1, -1);
+  painter.setPen(top_left);
+  painter.drawLine(edge.topLeft(), edge.topRight());
+  painter.drawLine(edge.topLeft(), edge.bottomLeft());
+  painter.setPen(bottom_right);
+  painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+  painter.drawLine(edge.topRight(), edge.bottomRight());
 }
