@@ -42,12 +42,14 @@ std::string TNetHeaderList::Values(int index) const {
   // A line without a colon has an empty name; its "value" then starts one
   // character in, where the colon would have been.
   const std::size_t value_start = colon == std::string::npos ? 1 : colon + 1;
-  std::string value = value_start < line.size() ? line.substr(value_start) : "";
+  std::string value(net_text::Trim(
+      value_start < line.size() ? std::string_view(line).substr(value_start) : ""));
+  // Joined in place: trimming the front again after each join, as the
+  // joining rule reads, changes nothing the final trim would not.
   for (int next = index + 1; next < Count() && IsContinuation(lines_[next]); ++next) {
-    std::string joined(net_text::Trim(value));
-    joined += ' ';
-    joined += net_text::Trim(lines_[next]);
-    value = std::move(joined);
+    value.resize(net_text::TrimRight(value).size());
+    value += ' ';
+    value += net_text::Trim(lines_[next]);
   }
   return std::string(net_text::Trim(value));
 }
@@ -104,16 +106,24 @@ void TNetHeaderList::SetValue(std::string_view name, std::string_view value) {
 }
 
 std::vector<std::string> TNetHeaderList::Fold(std::string_view text, int width) {
-  std::vector<std::string> pieces;
-  std::string rest(text);
   const std::size_t limit = width > 0 ? static_cast<std::size_t>(width) : 1;
-  while (rest.size() > limit) {
+  std::vector<std::string> pieces;
+  // The piece being cut is text[start...], preceded by one blank when it
+  // continues an earlier piece. Indexes below count that blank.
+  std::size_t start = 0;
+  std::size_t lead = 0;
+  const auto at = [&](std::size_t i) { return i < lead ? ' ' : text[start + i - lead]; };
+  const auto piece = [&](std::size_t length) {
+    return std::string(lead, ' ') + std::string(text.substr(start, length - lead));
+  };
+  while (text.size() - start + lead > limit) {
+    const std::size_t length = text.size() - start + lead;
     // The blank that opens a continuation piece is not a break point, or
     // folding would never move on.
     std::size_t last_break = std::string::npos;
     bool in_quotes = false;
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-      const char c = rest[i];
+    for (std::size_t i = 0; i < length; ++i) {
+      const char c = at(i);
       if (c == '"') {
         in_quotes = !in_quotes;
       } else if (i > 0 && !in_quotes && (c == ' ' || c == '\t' || c == ',')) {
@@ -122,10 +132,11 @@ std::vector<std::string> TNetHeaderList::Fold(std::string_view text, int width) 
       if (i >= limit && last_break != std::string::npos) break;
     }
     if (last_break == std::string::npos) break;
-    AddPiece(pieces, std::string_view(rest).substr(0, last_break + 1));
-    rest = " " + rest.substr(last_break + 1);
+    AddPiece(pieces, piece(last_break + 1));
+    start += last_break + 1 - lead;
+    lead = 1;
   }
-  AddPiece(pieces, rest);
+  AddPiece(pieces, piece(text.size() - start + lead));
   if (pieces.empty()) pieces.emplace_back();
   return pieces;
 }
