@@ -118,5 +118,12 @@ void TskListView::mouseDoubleClickEvent(QMouseEvent* event) {
 void TskListView::keyPressEvent(QKeyEvent* event) {
   bool handled = false;
   emit KeyDown(event->key(), &handled);
-  if (!handled) QTreeView::keyPressEvent(event);
+  if (handled) return;
+  // The space bar ticks the selected row, whichever column has the focus.
+  if (event->key() == Qt::Key_Space && model_->flags(model_->index(0, 0)) & Qt::ItemIsUserCheckable &&
+      SelectedRow() >= 0) {
+    SetChecked(SelectedRow(), !Checked(SelectedRow()));
+    return;
+  }
+  QTreeView::keyPressEvent(event);
 }
