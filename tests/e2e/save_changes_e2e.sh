@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# End to end: the real program in a temporary application folder on a
+# private X server, driven with the mouse through its own event loop. The
+# user selects a project, ticks its task and presses "Save Changes"; the
+# files written must hold exactly that.
+#
+# Usage: save_changes_e2e.sh <tarvik binary> [screenshot.png]
+set -euo pipefail
+
+binary=$1
+screenshot=${2:-}
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The program reads and writes beside its executable.
+cp "$binary" "$work/tarvik"
+printf 'Work\r\n' > "$work/categories.dat"
+printf 'Header^Site^Work^1/1/2008^2/1/2008^\r\n^False^,^Write copy^,^^,^^,^^\r\nEndProject\r\n' > "$work/projects.dat"
+printf '12/13/2007^9:00 AM^Call^\r\n' > "$work/Hours.dat"
+
+# A display of our own: Xvfb picks a free number and tells it on fd 3.
+exec 3<> <(:)
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp > "$work/xvfb.log" 2>&1 3>"$work/display" &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+LC_ALL=C "$work/tarvik" > "$work/app.log" 2>&1 &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Project Tarvik$' | head -n1)
+[[ -n $window ]] || fail "the main window did not appear"
+sleep 0.5
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+
+# Window coordinates at the stored client size: the tree's second row is the
+# project "Site"; the task list's first check box sits at the left of its
+# first row; "Save Changes" is the second button of the button bar.
+click 60 238
+click 222 220
+[[ -n $screenshot ]] && import -window root "$screenshot"
+click 158 15
+
+expected_projects=$'Header^Site^Work^1/1/2008^2/1/2008^\r\n^True^,^Write copy^,^^,^^,^^\r\nEndProject\r\n'
+for _ in $(seq 50); do
+  [[ "$(cat "$work/projects.dat")" == "${expected_projects%$'\n'}" ]] && break
+  sleep 0.1
+done
+cmp <(printf '%s' "$expected_projects") "$work/projects.dat" || fail "projects.dat differs: $(od -c "$work/projects.dat" | head)"
+cmp <(printf 'Work\r\n') "$work/categories.dat" || fail "categories.dat differs"
+cmp <(printf '12/13/2007^9:00 AM^Call^\r\n') "$work/Hours.dat" || fail "Hours.dat differs"
+[[ ! -e $work/Projects.dat ]] || fail "a second projects file was created"
+kill -0 "$app_pid" || fail "the program ended"
+echo "PASS"
