@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <vector>
 
 namespace gif {
 namespace {
@@ -11,50 +13,55 @@ constexpr int kMaxCodes = 4096;
 constexpr int kMaxCodeSize = 12;
 
 // Codes are packed least significant bit first across the data sub-blocks;
-// a zero-length block adds nothing and reading goes on after it.
+// a zero-length block adds nothing and reading goes on after it. The blocks
+// are joined first, so that a code is one unaligned load and a shift.
 class CodeReader {
  public:
-  explicit CodeReader(std::string_view blocks) : data_(blocks) {}
+  explicit CodeReader(std::string_view blocks) {
+    data_.reserve(blocks.size() + sizeof(std::uint64_t));
+    std::size_t pos = 0;
+    while (pos < blocks.size()) {
+      const std::size_t length = static_cast<std::uint8_t>(blocks[pos++]);
+      const std::size_t available = std::min(length, blocks.size() - pos);
+      data_.insert(data_.end(), blocks.begin() + static_cast<std::ptrdiff_t>(pos),
+                   blocks.begin() + static_cast<std::ptrdiff_t>(pos + available));
+      pos += available;
+    }
+    bitCount_ = data_.size() * 8;
+    data_.resize(data_.size() + sizeof(std::uint64_t), 0);
+  }
 
   // False when the data runs out before `size` more bits.
   bool Next(int size, int& code) {
-    while (bitCount_ < size) {
-      if (blockLeft_ == 0) {
-        if (pos_ >= data_.size()) return false;
-        blockLeft_ = static_cast<std::uint8_t>(data_[pos_++]);
-        continue;
-      }
-      if (pos_ >= data_.size()) return false;
-      bits_ |= std::uint32_t{static_cast<std::uint8_t>(data_[pos_++])} << bitCount_;
-      bitCount_ += 8;
-      --blockLeft_;
-    }
-    code = static_cast<int>(bits_ & ((1u << size) - 1));
-    bits_ >>= size;
-    bitCount_ -= size;
+    if (bitPos_ + static_cast<std::size_t>(size) > bitCount_) return false;
+    std::uint64_t word;
+    std::memcpy(&word, data_.data() + (bitPos_ >> 3), sizeof word);
+    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+    code = static_cast<int>(word >> (bitPos_ & 7) & ((1u << size) - 1));
+    bitPos_ += static_cast<std::size_t>(size);
     return true;
   }
 
  private:
-  std::string_view data_;
-  std::size_t pos_ = 0;
-  std::size_t blockLeft_ = 0;
-  std::uint32_t bits_ = 0;
-  int bitCount_ = 0;
+  std::vector<std::uint8_t> data_;
+  std::size_t bitCount_ = 0;
+  std::size_t bitPos_ = 0;
 };
 
 // Places decoded pixels row by row, in interlaced order when asked; writes
 // past the last row are dropped.
 class RowWriter {
  public:
-  explicit RowWriter(const LzwTarget& target) : t_(target) {}
+  explicit RowWriter(const LzwTarget& target) : t_(target), row_(target.pixels) {}
 
   bool Done() const { return y_ >= t_.height; }
 
   void Write(const std::uint8_t* from, int count) {
     while (count > 0 && y_ < t_.height) {
       const int n = std::min(count, t_.width - x_);
-      std::memcpy(t_.pixels + static_cast<std::size_t>(y_) * t_.width + x_, from, static_cast<std::size_t>(n));
+      // Most strings are a few pixels long: a plain loop beats a call.
+      std::uint8_t* to = row_ + x_;
+      for (int i = 0; i < n; ++i) to[i] = from[i];
       from += n;
       count -= n;
       x_ += n;
@@ -67,6 +74,11 @@ class RowWriter {
 
  private:
   void NextRow() {
+    NextRowIndex();
+    row_ = t_.pixels + static_cast<std::size_t>(y_) * static_cast<std::size_t>(t_.width);
+  }
+
+  void NextRowIndex() {
     if (!t_.interlaced) {
       ++y_;
       return;
@@ -94,6 +106,7 @@ class RowWriter {
   }
 
   LzwTarget t_;
+  std::uint8_t* row_;
   int x_ = 0;
   int y_ = 0;
   int pass_ = 0;
