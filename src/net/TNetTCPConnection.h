@@ -29,7 +29,6 @@ class TNetTCPConnection {
   int MaxLineLength = 16384;
   TNetMaxLineAction MaxLineAction = maException;
   int RecvBufferSize = 32768;  // bytes asked for per receive
-  int SendBufferSize = 32768;  // piece size of stream writes
   bool ASCIIFilter = false;    // clears bit 7 of every received byte
   TNetStatusEvent OnStatus;
   std::function<void()> OnConnected;
