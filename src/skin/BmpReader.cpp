@@ -87,6 +87,34 @@ std::uint32_t PaletteColour(const std::vector<std::uint32_t>& palette, unsigned 
   return index < palette.size() ? palette[index] : Opaque(0, 0, 0);
 }
 
+// One row of pixel bits into colours; the bit count is decided once per row,
+// not once per pixel.
+void DecodeRow(const unsigned char* src, int width, int bit_count, const std::vector<std::uint32_t>& palette,
+               const BitFields& fields, std::uint32_t* out) {
+  switch (bit_count) {
+    case 1:
+      for (int x = 0; x < width; ++x) out[x] = PaletteColour(palette, (src[x >> 3] >> (7 - (x & 7))) & 1u);
+      break;
+    case 4:
+      for (int x = 0; x < width; ++x) out[x] = PaletteColour(palette, (src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xFu);
+      break;
+    case 8:
+      for (int x = 0; x < width; ++x) out[x] = PaletteColour(palette, src[x]);
+      break;
+    case 16:
+      for (int x = 0; x < width; ++x) out[x] = fields.Colour(src[2 * x] | src[2 * x + 1] << 8);
+      break;
+    case 24:
+      for (int x = 0; x < width; ++x) out[x] = Opaque(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+      break;
+    default:
+      for (int x = 0; x < width; ++x) {
+        const unsigned char* p = src + 4 * x;
+        out[x] = fields.Colour(p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+      }
+  }
+}
+
 void DecodeUncompressed(std::string_view bits, const InfoHeader& info,
                         const std::vector<std::uint32_t>& palette, const BitFields& fields,
                         platform::Bitmap& bitmap, PixelSink& sink) {
@@ -94,21 +122,8 @@ void DecodeUncompressed(std::string_view bits, const InfoHeader& info,
   if (stride * static_cast<std::size_t>(bitmap.height) > bits.size()) Invalid();
   const auto* data = reinterpret_cast<const unsigned char*>(bits.data());
   for (int row = 0; row < bitmap.height; ++row) {
-    const unsigned char* src = data + static_cast<std::size_t>(row) * stride;
-    std::uint32_t* out = sink.Row(row);
-    for (int x = 0; x < bitmap.width; ++x) {
-      switch (info.bit_count) {
-        case 1: out[x] = PaletteColour(palette, (src[x >> 3] >> (7 - (x & 7))) & 1u); break;
-        case 4: out[x] = PaletteColour(palette, (src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xFu); break;
-        case 8: out[x] = PaletteColour(palette, src[x]); break;
-        case 16: out[x] = fields.Colour(src[2 * x] | src[2 * x + 1] << 8); break;
-        case 24: out[x] = Opaque(src[3 * x + 2], src[3 * x + 1], src[3 * x]); break;
-        default: {
-          const unsigned char* p = src + 4 * x;
-          out[x] = fields.Colour(p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
-        }
-      }
-    }
+    DecodeRow(data + static_cast<std::size_t>(row) * stride, bitmap.width, info.bit_count, palette, fields,
+              sink.Row(row));
   }
 }
 
