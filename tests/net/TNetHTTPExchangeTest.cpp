@@ -288,4 +288,54 @@ TEST(TNetHTTP, A401WithoutCredentialsFailsButLeavesBasicAttached) {
   EXPECT_NE(server.Requests().at(1).find("\r\nAuthorization: Basic Og==\r\n"), std::string::npos);
 }
 
+TEST(TNetHTTP, RedirectsTheComponentMayNotFollow) {
+  ScriptedServer server(Answers({Redirect("/a"), Redirect("/b"), Redirect("/c")}));
+  auto http = CreateNetHTTP1();
+  TNetStringStream body;
+  http->HandleRedirects = false;
+  try {
+    http->FetchUrl(server.Url("/start"), body);
+    FAIL() << "followed with redirects off";
+  } catch (const ENetHTTPProtocolException& error) {
+    EXPECT_EQ(error.StatusCode(), 302);
+  }
+  http->HandleRedirects = true;
+  std::vector<std::string> offered;
+  http->OnRedirect = [&offered](TNetCustomHTTP&, std::string& target, TNetHTTPMethod&,
+                                bool& handled, int) {
+    offered.push_back(target);
+    handled = target != "/c";
+  };
+  EXPECT_THROW(http->FetchUrl(server.Url("/again"), body), ENetHTTPProtocolException);
+  // The refused redirect's page was read, so the connection went on.
+  EXPECT_EQ(offered, (std::vector<std::string>{"/b", "/c"}));
+  EXPECT_EQ(server.Connections(), 1);
+  http->CloseConnection();
+}
+
+TEST(TNetHTTP, BasicCredentialsFromTheProgramRetryTheRequest) {
+  ScriptedServer server(Answers({
+      "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"tarvik\"\r\n"
+      "Content-Length: 6\r\n\r\ndenied",
+      Ok("welcome"),
+  }));
+  auto http = CreateNetHTTP1();
+  http->HTTPOptions |= hoInProcessAuth;
+  std::string realm;
+  http->OnAuthorization = [&realm](TNetCustomHTTP&, TNetAuthentication& authentication,
+                                   bool& handled) {
+    realm = static_cast<TNetBasicAuthentication&>(authentication).Realm;
+    authentication.Username = "user";
+    authentication.Password = "pw";
+    handled = true;
+  };
+  TNetStringStream body;
+  http->FetchUrl(server.Url("/private"), body);
+  EXPECT_EQ(body.Text(), "welcome");
+  EXPECT_EQ(realm, "tarvik");
+  EXPECT_NE(server.Requests().at(1).find("\r\nAuthorization: Basic dXNlcjpwdw==\r\n"),
+            std::string::npos);
+  http->CloseConnection();
+}
+
 }  // namespace
