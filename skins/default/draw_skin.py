@@ -317,10 +317,18 @@ def draw_popup(t):
 
 
 def draw_hint(t):
-    """The hint window: rounded, in its own colour, on the window colour."""
+    """The hint window, rounded, in its own colour; and its mask, which cuts
+    the window's corners away where the picture shows the window colour."""
     hint = Canvas(32, 24, t["window"])
     hint.rounded(0, 0, 32, 24, 5, t["hint"])
-    return hint
+    mask = Canvas(32, 24, (255, 255, 255))
+    coverage = Canvas(32, 24, (0, 0, 0))
+    coverage.rounded(0, 0, 32, 24, 5, (255, 255, 255))
+    for y in range(24):
+        for x in range(32):
+            if coverage.get(x, y)[0] >= 128:
+                mask.put(x, y, (0, 0, 0))
+    return hint, mask
 
 
 # ------------------------------------------------------- the controls --
@@ -563,8 +571,9 @@ def write_ini(t, e, path):
     ini.section("VERSION", skinname=t["name"], skinauthor="Project Tarvik",
                 authoremail="", authorurl="", skincomments=t["comments"], ver="3")
     ini.section("PICTURES", picture="frame.bmp", inactivepicture="", mask="framemask.bmp",
-                activepicturescount=3, activepictures0="controls.bmp",
-                activepictures1="popup.bmp", activepictures2="hint.bmp")
+                activepicturescount=4, activepictures0="controls.bmp",
+                activepictures1="popup.bmp", activepictures2="hint.bmp",
+                activepictures3="hintmask.bmp")
     ini.section("FORMINFO",
                 lefttoppoint=point(48, 40), righttoppoint=point(FRAME_W - 48, 40),
                 leftbottompoint=point(48, FRAME_H - 40), rightbottompoint=point(FRAME_W - 48, FRAME_H - 40),
@@ -581,7 +590,7 @@ def write_ini(t, e, path):
                 itemsrect=rect(4, 4, 40, 40),
                 scrollmarkercolor=colour(t["glyph"]), scrollmarkeractivecolor=colour(t["accent"]),
                 leftstretch=0, rightstretch=0, topstretch=0, bottomstretch=0)
-    ini.section("HINTWINDOW", windowpictureindex=2, maskpictureindex=-1,
+    ini.section("HINTWINDOW", windowpictureindex=2, maskpictureindex=3,
                 **nine_piece(32, 24, 8, 5, 8, 5),
                 **font("Arial", 13, "", t["hint_text"]),
                 leftstretch=0, rightstretch=0, topstretch=1, bottomstretch=1)
@@ -735,7 +744,9 @@ def main():
     atlas, pieces = draw_atlas(theme)
     atlas.save(os.path.join(folder, "controls.bmp"))
     draw_popup(theme).save(os.path.join(folder, "popup.bmp"))
-    draw_hint(theme).save(os.path.join(folder, "hint.bmp"))
+    hint, hint_mask = draw_hint(theme)
+    hint.save(os.path.join(folder, "hint.bmp"))
+    hint_mask.save(os.path.join(folder, "hintmask.bmp"))
     write_ini(theme, pieces, os.path.join(folder, "skin.ini"))
 
 

@@ -41,6 +41,7 @@ void ExpectCompleteSkin(const TskData& data) {
   EXPECT_EQ(data.MaskBitmap().width, data.MainBitmap().width);
   EXPECT_NE(PictureAt(data, data.PopupWindow().WindowPictureIndex), nullptr);
   EXPECT_NE(PictureAt(data, data.HintWindow().WindowPictureIndex), nullptr);
+  EXPECT_NE(PictureAt(data, data.HintWindow().MaskPictureIndex), nullptr);
   const skin::Rect& client = data.FormInfo().ClientRect;
   EXPECT_GT(client.Width(), 0);
   EXPECT_LE(client.right, data.MainBitmap().width);
