@@ -96,6 +96,28 @@ platform::Bitmap ComposeStretchedSkinImage(const platform::Bitmap& picture, cons
   return Compose(picture, source, old_geometry, new_geometry, width, height, draw_client, stretch);
 }
 
+platform::Bitmap CopySkinImage(const platform::Bitmap& picture, const Rect& unbounded_source) {
+  const Rect s = Bounded(unbounded_source);
+  platform::Bitmap out = Blank(s.Width(), s.Height());
+  if (!out.IsEmpty()) TilePiece(picture, s, out, {0, 0, s.Width(), s.Height()});
+  return out;
+}
+
+platform::Bitmap ComposeEntryImage(const platform::Bitmap& picture, const Rect& source, int kind,
+                                   const PieceGeometry& old_geometry, const FittedGeometry& fitted,
+                                   bool draw_client) {
+  const PieceGeometry g = Bounded(old_geometry);
+  const Rect s = Bounded(source);
+  switch (kind) {
+    case 0: return CopySkinImage(picture, s);
+    case 1:
+      return ComposeSkinImage(picture, s, g, fitted.geometry, fitted.width, fitted.height, draw_client);
+    case 2: return ComposeHorizontalStrip(picture, s, g.lt.x, s.Width() - g.rt.x, fitted.width);
+    case 3: return ComposeVerticalStrip(picture, s, g.lt.y, s.Height() - g.lb.y, fitted.height);
+    default: return {};
+  }
+}
+
 platform::Bitmap ComposeBorder(const platform::Bitmap& picture, const Rect& source,
                                const PieceGeometry& old_geometry, const PieceGeometry& new_geometry,
                                int width, int height) {

@@ -46,6 +46,17 @@ platform::Bitmap ComposeHorizontalStrip(const platform::Bitmap& picture, const R
 platform::Bitmap ComposeVerticalStrip(const platform::Bitmap& picture, const Rect& source, int top_height,
                                       int bottom_height, int height);
 
+// Kind 0: the piece one to one, at its own size.
+platform::Bitmap CopySkinImage(const platform::Bitmap& picture, const Rect& source);
+
+// The image of an entry of sizing kind `kind` fitted as NewGeometry fitted
+// it, by the composition its kind calls for; `source` is the rectangle of
+// the control's current state, laid out like the skin rectangle. Kind -1
+// gives an empty bitmap.
+platform::Bitmap ComposeEntryImage(const platform::Bitmap& picture, const Rect& source, int kind,
+                                   const PieceGeometry& old_geometry, const FittedGeometry& fitted,
+                                   bool draw_client);
+
 // The corner copies and edge tiling alone, without the client area and
 // without the check for a piece with no middle: how masks are fitted.
 platform::Bitmap ComposeBorder(const platform::Bitmap& picture, const Rect& source,

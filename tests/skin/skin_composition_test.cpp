@@ -158,6 +158,21 @@ TEST(ComposeStrips, AMiddleOfNoExtentRepeatsOneColumnButNoRow) {
   EXPECT_EQ(stacked.At(0, 8), Code(1, 5));
 }
 
+TEST(ComposeEntryImage, ComposesByTheEntrysKind) {
+  const Bitmap picture = Numbered(30, 20);
+  const PieceGeometry none{};
+  const Bitmap fixed = skin::ComposeEntryImage(picture, kSource, 0, none, skin::NewGeometry(0, kSource, none, 99, 99), true);
+  ASSERT_EQ(fixed.width, 12);
+  EXPECT_EQ(fixed.At(11, 9), Code(16, 12));
+
+  const PieceGeometry strip{{2, 0}, {8, 0}, {}, {}, {2, 0, 8, 10}};
+  const auto wide = skin::NewGeometry(2, kSource, strip, 20, 99);
+  const Bitmap composed = skin::ComposeEntryImage(picture, kSource, 2, strip, wide, true);
+  EXPECT_EQ(composed.pixels, skin::ComposeHorizontalStrip(picture, kSource, 2, 4, 20).pixels);
+  EXPECT_EQ(composed.height, 10);
+  EXPECT_TRUE(skin::ComposeEntryImage(picture, {0, 0, 0, 0}, -1, none, {}, true).IsEmpty());
+}
+
 Bitmap Mask(int w, int h, const std::vector<Point>& black) {
   Bitmap m = Bitmap::Argb(w, h, 0xFFFFFFFFu);
   for (const Point& p : black) m.At(p.x, p.y) = 0xFF000000u;
