@@ -332,5 +332,10 @@ void TNetTCPConnection::EndWriteBatch() {
 void TNetTCPConnection::PollPeerClosed() {
   // A zero wait still notices a close that has arrived, and a request on a
   // kept-alive connection need not idle before it goes out.
-  FillInputBuffer(false, 0, false);
+  try {
+    FillInputBuffer(false, 0, false);
+  } catch (const ENetSocketError&) {
+    // A reset is a close too: the socket is of no further use.
+    if (SocketOpen()) CloseSocketAfterPeer();
+  }
 }

@@ -68,7 +68,7 @@ class TNetTCPConnection {
   void EndWriteBatch();
 
   // Reads whatever has already arrived, to notice a peer close; never raises
-  // for a close or a timeout.
+  // for a close, a reset or a timeout.
   void PollPeerClosed();
   // True when the connection counts as closed; closes a socket whose peer
   // has closed. With `raise`, a closed connection raises
