@@ -1,8 +1,8 @@
 #include "skin/SkinCompiler.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/FileSystem.h"
 #include "skin/BmpReader.h"

@@ -1,12 +1,14 @@
 #include "skin/TskCompressedStoredSkin.h"
 
+#include <cstdint>
+
 #include "platform/FileSystem.h"
 #include "skin/ByteReader.h"
 #include "skin/SkinCompiler.h"
 #include "skin/SkinError.h"
 #include "skin/SkinFormat.h"
-#include "skin/Zlib.h"
 #include "skin/TskData.h"
+#include "skin/Zlib.h"
 
 TskCompressedStoredSkin::~TskCompressedStoredSkin() {
   // Copy first: forgetting the reference removes the holder from users_.
