@@ -1,6 +1,7 @@
 // The four entry dialogs: layout, focus, the OK check and its messages, and
 // which keys close them.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QTest>
@@ -234,6 +235,26 @@ TEST_F(DialogsTest, DateFieldsStartAtTodayAndRefuseKeysThatMakeNoDate) {
   QTest::keyClick(field, Qt::Key_2);          // "12/21/2008"
   EXPECT_EQ(field->text(), QStringLiteral("12/21/2008"));
   EXPECT_LE(field->maxLength(), 10);
+}
+
+TEST_F(DialogsTest, DateFieldsTakePastedDatesOnly) {
+  TfrmTask task(messages, &owner);
+  TskDateEdit* field = task.edtEndDate;
+  field->setText(QStringLiteral(" 7/ 5/2008"));
+  QApplication::clipboard()->setText(QStringLiteral("not a date"));
+  field->selectAll();
+  QTest::keySequence(field, QKeySequence::Paste);
+  EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
+  field->selectAll();
+  QTest::keySequence(field, QKeySequence::Cut);
+  EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
+  QApplication::clipboard()->setText(QStringLiteral("12/24/2008"));
+  field->selectAll();
+  QTest::keySequence(field, QKeySequence::Paste);
+  EXPECT_EQ(field->text(), QStringLiteral("12/24/2008"));
+  // A stored text that is no date is shown as it is.
+  field->setText(QStringLiteral("2008-07-05"));
+  EXPECT_EQ(field->text(), QStringLiteral("2008-07-05"));
 }
 
 TEST_F(DialogsTest, DateFieldDropsDownAMonthCalendarThatSetsTheText) {

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QToolButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "platform/ShortDate.h"
@@ -16,6 +17,20 @@
 namespace {
 
 constexpr int kButtonWidth = 16;
+
+// Refuses every edit that leaves no date, however it comes: a paste from the
+// context menu, a drop, an input method. Texts set by the program (a stored
+// date) are shown as they are; Qt does not validate those.
+class TDateTextValidator : public QValidator {
+ public:
+  TDateTextValidator(std::string pattern, QObject* parent) : QValidator(parent), pattern_(std::move(pattern)) {}
+  State validate(QString& text, int&) const override {
+    return datemask::Parse(pattern_, text.toStdString()) ? Acceptable : Invalid;
+  }
+
+ private:
+  std::string pattern_;
+};
 constexpr int kMaxLength = 10;
 
 datemask::TDate FromQDate(QDate date) { return {date.year(), date.month(), date.day()}; }
@@ -26,6 +41,8 @@ TskDateEdit::TskDateEdit(QWidget* parent) : QLineEdit(parent), pattern_(platform
   SetSkinDataName(this, "buttonedit");
   UseEntryFieldLook(this);
   setMaxLength(kMaxLength);
+  setValidator(OwnedBy<TDateTextValidator>(this, pattern_));
+  setAcceptDrops(false);
   drop_down_ = OwnedBy<QToolButton>(this);
   drop_down_->setObjectName(QStringLiteral("btnDropDown"));
   drop_down_->setArrowType(Qt::DownArrow);
@@ -75,14 +92,7 @@ void TskDateEdit::keyPressEvent(QKeyEvent* event) {
     if (Overwrite(position, QLatin1Char(' '))) setCursorPosition(position);
     return;
   }
-  if (event->matches(QKeySequence::Paste)) {
-    QLineEdit::keyPressEvent(event);
-    if (!datemask::Parse(pattern_, text().toStdString())) undo();
-    return;
-  }
-  if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo) ||
-      event->matches(QKeySequence::Redo))
-    return;
+  if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) return;
   if (typed.size() == 1 && typed[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
     const QChar c = typed[0];
     if (!c.isDigit() && c != QLatin1Char(' ')) return;

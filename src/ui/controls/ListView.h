@@ -1,5 +1,4 @@
 #pragma once
-#include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
 #include <QTreeView>
