@@ -66,14 +66,11 @@ bool TNetCookieAttributes::HasFlag(std::string_view name) const {
 void TNetNetscapeCookie::SetCookie(std::string_view text) {
   if (text == CookieText) return;
   CookieText = std::string(text);
-  std::vector<std::string> items = SplitItems(text);
   // The first item is the cookie itself, kept as sent, letter case included.
   std::string_view first = net_text::Trim(net_text::Fetch(text, ";"));
-  const std::string_view name = net_text::Fetch(first, "=");
-  CookieName = std::string(name);
+  CookieName = std::string(net_text::Fetch(first, "="));
   Value = std::string(first);
-  if (!items.empty()) items.erase(items.begin());
-  ReadAttributes(TNetCookieAttributes(std::move(items)));
+  ReadAttributes(TNetCookieAttributes(SplitItems(text)));
 }
 
 void TNetNetscapeCookie::ReadAttributes(const TNetCookieAttributes& attributes) {
