@@ -23,13 +23,23 @@ using gif_test::GifWriter;
 // red, green, blue, white
 const std::vector<std::uint32_t> kColors = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "gif_animator_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
+// One QApplication for the whole test program, gone before Qt's own
+// globals are torn down at exit.
+class QtEnvironment : public testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "gif_animator_test";
+    static char* argv[] = {name, nullptr};
+    application_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> application_;
+};
+
+const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 bool PumpUntil(const std::function<bool()>& done, int limitMs = 10000) {
   QElapsedTimer timer;
@@ -53,7 +63,6 @@ FrameSpec Solid(int width, int height, std::uint8_t index, int delay = 0) {
 class GifAnimatorTest : public testing::Test {
  protected:
   void SetUp() override {
-    App();
     platform::SetErrorPresenter([this](const std::string& message) { errors_.push_back(message); });
     window_ = std::make_unique<QWidget>();
     window_->resize(300, 200);

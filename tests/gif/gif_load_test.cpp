@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "gif/GifErrors.h"
 #include "gif/GifWriter.h"
 #include "gif/TGIFImage.h"
@@ -177,6 +179,24 @@ TEST(GifLoad, DataCutInsideASubBlockMarksTheFrameCorrupted) {
   image.LoadFromMemory(whole.substr(0, whole.size() - 3));
   ASSERT_EQ(image.FrameCount(), 1);
   EXPECT_TRUE(image.Frame(0).DataCorrupted);
+}
+
+TEST(GifLoad, StreamsAreReadFromTheirPositionAndMustHoldWhatIsAnnounced) {
+  const std::string gif = GifWriter(2, 2, kFourColors).Frame(Solid(2, 2, 1)).Finish();
+  std::istringstream stream("junk" + gif);
+  stream.seekg(4);
+  TGIFImage image;
+  image.LoadStream(stream);
+  EXPECT_EQ(image.FrameCount(), 1);
+
+  std::istringstream shortStream(gif);
+  try {
+    image.ReadGifStream(static_cast<std::int64_t>(gif.size()) + 1, shortStream, true);
+    FAIL();
+  } catch (const gif::EGIFError& error) {
+    EXPECT_STREQ(error.what(), "Stream read error");
+  }
+  EXPECT_EQ(image.FrameCount(), 0);
 }
 
 TEST(GifLoad, AssignSharesFramesAndTellsOnChange) {
