@@ -59,8 +59,11 @@ void TNetURI::SetURI(std::string_view uri) {
   Username.clear();
   Password.clear();
 
+  // A "://" after the first "/", "?" or "#" belongs to a path or a query
+  // ("/go?to=http://x/"), not to a protocol.
   const auto scheme_end = text.find("://");
-  const bool absolute = scheme_end != std::string::npos;
+  const bool absolute = scheme_end != std::string::npos &&
+                        text.find_first_of("/?#") == scheme_end + 1;
   std::string rest;
   if (absolute) {
     Protocol = text.substr(0, scheme_end);

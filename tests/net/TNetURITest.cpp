@@ -96,6 +96,19 @@ TEST(TNetURI, RelativeReferenceHasNoLeadingSlashOrHost) {
   EXPECT_EQ(bare.Document, "doc.inf");
 }
 
+TEST(TNetURI, AddressInsideAQueryKeepsTheReferenceRelative) {
+  TNetURI uri("/go?to=http://other.example/x");
+  EXPECT_EQ(uri.Protocol, "");
+  EXPECT_EQ(uri.Host, "");
+  EXPECT_EQ(uri.Path, "/");
+  EXPECT_EQ(uri.Document, "go");
+  EXPECT_EQ(uri.Params, "?to=http://other.example/x");
+
+  TNetURI absolute("http://h/go?to=http://other.example/x");
+  EXPECT_EQ(absolute.Host, "h");
+  EXPECT_EQ(absolute.Params, "?to=http://other.example/x");
+}
+
 TEST(TNetURI, ReadsBackslashesAsSlashes) {
   TNetURI uri("http:\\\\h\\a\\b.txt");
   EXPECT_EQ(uri.Host, "h");
