@@ -28,6 +28,7 @@ TImageControl::TImageControl(QWidget* parent) : QWidget(parent) {
 }
 
 void TImageControl::paintEvent(QPaintEvent*) {
+  if (size().isEmpty()) return;
   if (paintBuffered_) {
     QPainter painter(this);
     Paint(painter);
