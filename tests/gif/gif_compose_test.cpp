@@ -120,3 +120,24 @@ TEST(GifDraw, StretchingPicksNearestPixelsAndKeysOutTheKeyColour) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GifDraw, ImageDrawsItsActiveFrameKeyedWhenTransparent) {
+  FrameSpec frame = Patch(0, 0, 2, 1, 0, 0, 3);
+  frame.pixels = {0, 3};
+  TGIFImage image;
+  image.LoadFromMemory(GifWriter(2, 1, kColors).Frame(frame).Finish());
+  ASSERT_NE(image.Palette(), nullptr);
+  EXPECT_EQ(image.Palette()->size(), 16u);  // four colours are kept at 4 bits per pixel
+
+  platform::Bitmap canvas = platform::Bitmap::Argb(4, 1, 0xFF111111u);
+  image.Draw(canvas, gif::Rect{0, 0, 4, 1});
+  EXPECT_EQ(canvas.pixels, (std::vector<std::uint32_t>{kRed, kRed, 0xFF111111u, 0xFF111111u}));
+
+  image.TransparentSwitch = false;
+  image.Draw(canvas, gif::Rect{0, 0, 4, 1});
+  EXPECT_EQ(canvas.At(3, 0), 0xFF000000u);
+}
+
+}  // namespace
