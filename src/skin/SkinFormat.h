@@ -11,6 +11,11 @@ inline constexpr int kFirstUnknownSkinStreamVersion = 4;
 // Streams of version 2 carry two more pictures after the mask, unused since.
 inline constexpr int kSkinStreamVersionWithExtraPictures = 2;
 
+// All pictures of one skin together, in pixels. Each picture is bounded by
+// the BMP reader, but a run-length image of a few bytes may claim a large
+// area; this keeps a stream of many such images from exhausting memory.
+inline constexpr long long kMaxSkinPixels = 32LL << 20;
+
 // The flag byte in front of each of the three pictures.
 inline constexpr unsigned char kPictureFollows = 0;
 inline constexpr unsigned char kNoPicture = 1;

@@ -4,6 +4,7 @@
 
 #include "skin/BmpReader.h"
 #include "skin/ByteReader.h"
+#include "skin/SkinError.h"
 #include "skin/IniText.h"
 #include "skin/SkinFormat.h"
 #include "skin/SkinSection.h"
@@ -19,11 +20,28 @@ int IndexOf(const std::vector<std::unique_ptr<Entry>>& entries, std::string_view
   return -1;
 }
 
-// A flag byte and, when it says so, the picture that follows it.
-platform::Bitmap ReadFlaggedPicture(skin::ByteReader& stream) {
-  if (stream.ReadByte() != skin::kPictureFollows) return {};
-  return skin::ReadBmpImage(stream);
-}
+// Reads the pictures of one skin stream within the skin's pixel budget.
+class PictureReader {
+ public:
+  explicit PictureReader(skin::ByteReader& stream) : stream_(stream) {}
+
+  platform::Bitmap Read() {
+    platform::Bitmap picture = skin::ReadBmpImage(stream_);
+    pixels_ += static_cast<long long>(picture.width) * picture.height;
+    if (pixels_ > skin::kMaxSkinPixels) throw skin::SkinError(skin::kBitmapNotValid);
+    return picture;
+  }
+
+  // A flag byte and, when it says so, the picture that follows it.
+  platform::Bitmap ReadFlagged() {
+    if (stream_.ReadByte() != skin::kPictureFollows) return {};
+    return Read();
+  }
+
+ private:
+  skin::ByteReader& stream_;
+  long long pixels_ = 0;
+};
 
 // "IDName:kind", split at the first colon; without one both are empty.
 std::pair<std::string_view, std::string_view> SplitEntry(std::string_view value) {
@@ -76,17 +94,18 @@ void TskData::LoadCompressedStoredSkin(const TskCompressedStoredSkin& stored) {
 }
 
 void TskData::ReadPictures(skin::ByteReader& stream, int version) {
-  main_bitmap_ = ReadFlaggedPicture(stream);
-  inactive_bitmap_ = ReadFlaggedPicture(stream);
-  mask_bitmap_ = ReadFlaggedPicture(stream);
+  PictureReader pictures(stream);
+  main_bitmap_ = pictures.ReadFlagged();
+  inactive_bitmap_ = pictures.ReadFlagged();
+  mask_bitmap_ = pictures.ReadFlagged();
   if (version == skin::kSkinStreamVersionWithExtraPictures) {
-    ReadFlaggedPicture(stream);
-    ReadFlaggedPicture(stream);
+    pictures.ReadFlagged();
+    pictures.ReadFlagged();
   }
   // Each image takes at least its two headers, so a forged count runs out
-  // of data long before it runs out of memory.
+  // of data long before the list grows large.
   const std::int32_t count = stream.ReadInt32();
-  for (std::int32_t i = 0; i < count; ++i) active_pictures_.push_back(skin::ReadBmpImage(stream));
+  for (std::int32_t i = 0; i < count; ++i) active_pictures_.push_back(pictures.Read());
 }
 
 void TskData::ReadIniText(const skin::IniText& ini) {

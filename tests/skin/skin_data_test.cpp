@@ -202,6 +202,16 @@ TEST_F(SkinFixture, StreamFaultsLeaveTheSkinClearedWithoutSkinChanged) {
   }
 }
 
+TEST_F(SkinFixture, PicturesThatClaimMoreThanTheSkinsPixelBudgetAreRefused) {
+  // A few bytes of run-length data each, every one claiming 4096 x 4096.
+  std::string palette(8, '\0');
+  const std::string huge = skintest::BmpImage(4096, 4096, 8, 1, palette, std::string("\x00\x01", 2), 2);
+  skintest::StreamPictures pictures;
+  pictures.active.assign(3, huge);
+  ExpectLoadFails(CompressedFile(SkinStream(3, pictures, SkinIni({}, {}))), "Bitmap image is not valid");
+  EXPECT_TRUE(data.SkinEmpty());
+}
+
 TEST_F(SkinFixture, AnEmptyStoredSkinAppliesNothing) {
   TskCompressedStoredSkin empty;
   data.SetCompressedStoredSkin(&empty);
