@@ -47,16 +47,17 @@ void TfrmMain::FillTree(const std::string& SelectName) {
   QTreeWidgetItem* selected = nullptr;
   for (int c = 0; c < Projects->Categories.Count(); ++c) {
     const std::string& category = Projects->Categories.Strings(c);
-    auto* category_node = new QTreeWidgetItem(QStringList(ToQ(category)));  // the tree takes it below
+    auto category_node = std::make_unique<QTreeWidgetItem>(QStringList(ToQ(category)));
     category_node->setIcon(0, ImageList1[kFolderImage]);
     for (int p = 0; p < Projects->Count(); ++p) {
       const TProject& project = *Projects->Objects(p);
       if (project.Category != category) continue;
-      auto* project_node = new QTreeWidgetItem(category_node, QStringList(ToQ(project.Name)));
+      auto project_node = std::make_unique<QTreeWidgetItem>(QStringList(ToQ(project.Name)));
       project_node->setIcon(0, ImageList1[kBookImage]);
-      if (!SelectName.empty() && project.Name == SelectName) selected = project_node;
+      if (!SelectName.empty() && project.Name == SelectName) selected = project_node.get();
+      category_node->addChild(project_node.release());  // the category node owns it now
     }
-    categories.append(category_node);
+    categories.append(category_node.release());  // the tree takes them below
   }
   tvwMain->addTopLevelItems(categories);
   for (QTreeWidgetItem* node : categories)
