@@ -2,6 +2,9 @@
 // failure handling, and the main-thread timer mode. Bounds are generous: the
 // clock only promises that a tick never comes early.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <stdexcept>
@@ -135,6 +138,21 @@ TEST_F(ThreadedTimerTest, TicksOnTheClockThreadWithoutSyncEvent) {
   ASSERT_TRUE(main_->PumpUntil([&] { return ticks >= 3; }));
   EXPECT_FALSE(onMain);
   EXPECT_GE(ranOnMain, 3);
+}
+
+TEST_F(ThreadedTimerTest, TheClockThreadTakesALowerPriority) {
+  TThreadedTimer timer;
+  timer.SetSyncEvent(false);
+  timer.SetThreadPriority(gif::TThreadPriority::tpLowest);
+  timer.SetInterval(10);
+  std::atomic<int> nice = 0;
+  std::atomic<bool> ticked = false;
+  timer.SetOnTimer([&](TThreadedTimer&) {
+    nice = ::getpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)));
+    ticked = true;
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return ticked.load(); }));
+  EXPECT_GE(nice, 10);  // a process already niced further keeps its own
 }
 
 TEST_F(ThreadedTimerTest, MainThreadTimerMode) {
