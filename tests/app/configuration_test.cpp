@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "app/Configuration.h"
@@ -91,6 +92,31 @@ TEST_F(ConfigurationFile, DecoderComesFromTheNameInTheApplicationFolder) {
 TEST_F(ConfigurationFile, IconIsLookedUpInTheApplicationFolder) {
   const auto config = Read("IconPath=C:\\Icons\\planner.ico\r\n");
   EXPECT_EQ(IconFile(config->IconPath), folder.File("planner.ico"));
+}
+
+}  // namespace
+
+namespace {
+
+std::string RepositoryFile(const std::string& path) {
+  return platform::ReadWholeFile(std::string(std::getenv("TARVIK_TEST_DATA")) + "/../../" + path);
+}
+
+TEST(BrandingSample, ShipsTheExampleSkinAsItIs) {
+  EXPECT_EQ(RepositoryFile("examples/branding/dbskin.dat"), RepositoryFile("examples/skins/dbskin.dat"))
+      << "copy examples/skins/dbskin.dat into examples/branding after changing the example skin";
+}
+
+TEST(BrandingSample, ConfiguresTitleBannersAndLinks) {
+  TemporaryAppFolder folder;
+  folder.Write("dbconfig.dat", RepositoryFile("examples/branding/dbconfig.dat"));
+  std::mt19937 random(7);
+  const auto config = ReadConfiguration(random);
+  ASSERT_TRUE(config && config->Banner);
+  EXPECT_EQ(config->AppName, "Marketing Planner");
+  EXPECT_FALSE(config->Link1.Name.empty());
+  EXPECT_FALSE(config->Link2.Name.empty());
+  EXPECT_EQ(IsGifBanner(BannerDecoderName(config->Banner->Path)), config->Banner->Position == 1);
 }
 
 }  // namespace
