@@ -21,7 +21,7 @@ bool DomainCovers(std::string_view domain, std::string_view host) {
 
 }  // namespace
 
-TNetCookieRFC2109* TNetCookieList::Find(std::string_view name) const {
+TNetCookieRFC2109* TNetCookieList::Find(std::string_view name) {
   for (const auto& cookie : cookies_)
     if (net_text::SameText(cookie->CookieName, name)) return cookie.get();
   return nullptr;
@@ -75,11 +75,6 @@ std::vector<TNetCookieToSend> TNetCookies::CookiesFor(std::string_view host, std
     }
   }
   return chosen;
-}
-
-int TNetCookies::DomainCount() const {
-  std::shared_lock guard(lock_);
-  return static_cast<int>(domains_.size());
 }
 
 int TNetCookies::CookieCount() const {

@@ -12,7 +12,7 @@
 class TNetCookieList {
  public:
   // The cookie of that name, or none.
-  TNetCookieRFC2109* Find(std::string_view name) const;
+  TNetCookieRFC2109* Find(std::string_view name);
   void Add(std::unique_ptr<TNetCookieRFC2109> cookie) { cookies_.push_back(std::move(cookie)); }
   const std::vector<std::unique_ptr<TNetCookieRFC2109>>& Cookies() const { return cookies_; }
   // Removes, from the last to the first, every cookie `expired` says is.
@@ -50,7 +50,6 @@ class TNetCookies {
   std::vector<TNetCookieToSend> CookiesFor(std::string_view host, std::string_view path,
                                            bool secure) const;
 
-  int DomainCount() const;
   int CookieCount() const;
 
  private:
