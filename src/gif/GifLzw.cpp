@@ -75,7 +75,7 @@ class RowWriter {
  private:
   void NextRow() {
     NextRowIndex();
-    row_ = t_.pixels + static_cast<std::size_t>(y_) * static_cast<std::size_t>(t_.width);
+    if (y_ < t_.height) row_ = t_.pixels + static_cast<std::size_t>(y_) * static_cast<std::size_t>(t_.width);
   }
 
   void NextRowIndex() {
@@ -115,7 +115,9 @@ class RowWriter {
 }  // namespace
 
 bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target) {
-  if (encoded.empty() || target.width <= 0 || target.height <= 0) return !encoded.empty();
+  // A picture without pixels has nothing to decode, so nothing to miss.
+  if (target.width <= 0 || target.height <= 0) return false;
+  if (encoded.empty()) return true;
   bool corrupted = false;
   int codeSizeByte = static_cast<std::uint8_t>(encoded[0]);
   if (codeSizeByte < 2 || codeSizeByte > 9) {
