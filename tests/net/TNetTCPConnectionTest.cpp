@@ -307,35 +307,57 @@ TEST(TNetTCPConnection, AHandlerMayCloseTheConnectionInsideAWait) {
   EXPECT_FALSE(client.IsConnected());
 }
 
-TEST(TNetTCPConnection, GuardedConnectGivesUpAtItsTimeLimit) {
-  // A listener whose backlog is full drops further connection attempts, so
-  // the next connect hangs.
-  platform::UniqueFd listener(::socket(AF_INET, SOCK_STREAM, 0));
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  ASSERT_EQ(::bind(listener.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ASSERT_EQ(::listen(listener.Get(), 0), 0);
-  ASSERT_EQ(::getsockname(listener.Get(), reinterpret_cast<sockaddr*>(&address), &length), 0);
-  const int port = ntohs(address.sin_port);
-  std::vector<std::unique_ptr<Client>> fillers;
-  for (int i = 0; i < 4; ++i) {
-    fillers.push_back(std::make_unique<Client>(port));
-    try {
-      fillers.back()->OpenConnection(300);
-    } catch (const ENetConnectTimeout&) {
-      // The backlog is full: connects hang from here on.
-      break;
+// A listener whose backlog is full: the kernel drops further connection
+// attempts, so the next connect hangs.
+class HangingListener {
+ public:
+  HangingListener() : listener_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ::bind(listener_.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::listen(listener_.Get(), 0);
+    ::getsockname(listener_.Get(), reinterpret_cast<sockaddr*>(&address), &length);
+    port_ = ntohs(address.sin_port);
+    for (int i = 0; i < 4; ++i) {
+      fillers_.push_back(std::make_unique<Client>(port_));
+      try {
+        fillers_.back()->OpenConnection(300);
+      } catch (const ENetConnectTimeout&) {
+        return;  // full
+      }
     }
   }
+  int Port() const { return port_; }
+
+ private:
+  platform::UniqueFd listener_;
+  int port_ = 0;
+  std::vector<std::unique_ptr<Client>> fillers_;
+};
+
+TEST(TNetTCPConnection, GuardedConnectGivesUpAtItsTimeLimit) {
+  const HangingListener hanging;
   TNetAntiFreeze anti_freeze;
   CountingHook hook;
-  Client client(port);
+  Client client(hanging.Port());
   const auto started = steady_clock::now();
   EXPECT_THROW(client.OpenConnection(600), ENetConnectTimeout);
   EXPECT_LT(steady_clock::now() - started, std::chrono::seconds(30));
   EXPECT_GE(hook.calls, 2);
+  EXPECT_FALSE(client.IsConnected());
+}
+
+TEST(TNetTCPConnection, ClosingTheProgramEndsAHangingConnect) {
+  const HangingListener hanging;
+  TNetAntiFreeze anti_freeze;
+  CountingHook hook([&anti_freeze] { anti_freeze.AbortPendingCalls(); });
+  Client client(hanging.Port());
+  const auto started = steady_clock::now();
+  // Without a limit of its own the connect would wait 120 s.
+  EXPECT_THROW(client.OpenConnection(), ENetOperationAborted);
+  EXPECT_LT(steady_clock::now() - started, std::chrono::seconds(30));
   EXPECT_FALSE(client.IsConnected());
 }
 
