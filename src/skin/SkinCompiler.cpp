@@ -83,13 +83,11 @@ std::string BuildSkinStream(const std::string& ini_path) {
     }
   }
 
-  int count = 0;
-  pictures.Read("activepicturescount", count);
-  const auto names = ini.IndexedValues("PICTURES", "activepictures", count);
-  AppendInt32(stream, count < 0 ? 0 : count);
-  for (int i = 0; i < count; ++i) {
-    const auto name = names.find(i);
-    if (name == names.end() || name->second.empty()) {
+  const SkinSection::NameList active = pictures.ReadNameList("activepictures");
+  AppendInt32(stream, active.count < 0 ? 0 : active.count);
+  for (int i = 0; i < active.count; ++i) {
+    const auto name = active.items.find(i);
+    if (name == active.items.end() || name->second.empty()) {
       throw SkinError("The skin \"" + ini_path + "\" names no file for active picture " + std::to_string(i));
     }
     stream += LoadPicture(folder, std::string(name->second));

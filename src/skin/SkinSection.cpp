@@ -102,6 +102,14 @@ void SkinSection::Read(std::string_view key, Command& value) const {
   if (auto text = ini_.Value(name_, key)) value = Lookup(*text, kNames, Command::MinimizeToTray);
 }
 
+SkinSection::NameList SkinSection::ReadNameList(std::string_view name) const {
+  NameList list;
+  Read(std::string(name) + "count", list.count);
+  list.items = ini_.IndexedValues(name_, name, list.count);
+  for (const auto& [index, item] : ini_.IndexedValues(name_, "", list.count)) list.items.try_emplace(index, item);
+  return list;
+}
+
 void SkinSection::ReadFont(SkinFont& font, std::string_view prefix) const {
   const std::string p(prefix);
   Read(p + "fontname", font.name);

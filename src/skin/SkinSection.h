@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,15 @@ class SkinSection {
   void Read(std::string_view key, MorphKind& value) const;
   void Read(std::string_view key, InactiveEffect& value) const;
   void Read(std::string_view key, Command& value) const;
+
+  // A name list: "<name>count" holds the number n of items and "<name>0" to
+  // "<name>n-1" hold them; items numbered without the list's name ("0",
+  // "1", ...) read the same. Items that are absent are missing from `items`.
+  struct NameList {
+    int count = 0;
+    std::map<int, std::string_view> items;
+  };
+  NameList ReadNameList(std::string_view name) const;
 
   // "<prefix>fontname", "<prefix>fontheight", "<prefix>fontstyle", "<prefix>fontcolor".
   void ReadFont(SkinFont& font, std::string_view prefix = {}) const;

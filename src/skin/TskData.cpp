@@ -1,7 +1,5 @@
 #include "skin/TskData.h"
 
-#include <algorithm>
-
 #include "skin/BmpReader.h"
 #include "skin/ByteReader.h"
 #include "skin/SkinError.h"
@@ -120,13 +118,12 @@ void TskData::ReadIniText(const skin::IniText& ini) {
   pictures.Read("picture", main_bitmap_name_);
   pictures.Read("inactivepicture", inactive_bitmap_name_);
   pictures.Read("mask", mask_bitmap_name_);
-  int count = 0;
-  pictures.Read("activepicturescount", count);
-  // A name belongs to a picture; one beyond the last picture names nothing.
-  count = std::min(count, static_cast<int>(active_pictures_.size()));
-  for (const auto& [index, name] : ini.IndexedValues("PICTURES", "activepictures", count)) {
-    active_picture_names_.resize(static_cast<std::size_t>(index) + 1);
-    active_picture_names_[static_cast<std::size_t>(index)] = std::string(name);
+  for (const auto& [index, name] : pictures.ReadNameList("activepictures").items) {
+    // A name belongs to a picture; one beyond the last picture names nothing.
+    const auto position = static_cast<std::size_t>(index);
+    if (position >= active_pictures_.size()) break;
+    active_picture_names_.resize(position + 1);
+    active_picture_names_[position] = std::string(name);
   }
 
   form_info_.ReadFrom(skin::SkinSection(ini, "FORMINFO"));

@@ -28,6 +28,16 @@ TEST(SkinIniText, IndexedValuesTakeOnlyPlainIndexesBelowTheCount) {
   EXPECT_EQ(ini.IndexedValues("L", "x", 2147483647).size(), 4u);
 }
 
+TEST(SkinValues, NameListsReadItemsWithOrWithoutTheListsName) {
+  const IniText ini("[P]\nactivepicturescount=3\nactivepictures0=a.bmp\n1=b.bmp\nactivepictures1=first.bmp\n"
+                    "activepictures9=beyond.bmp\n");
+  const auto list = SkinSection(ini, "P").ReadNameList("activepictures");
+  EXPECT_EQ(list.count, 3);
+  ASSERT_EQ(list.items.size(), 2u);
+  EXPECT_EQ(list.items.at(0), "a.bmp");
+  EXPECT_EQ(list.items.at(1), "first.bmp");  // the list's own name wins
+}
+
 struct Values {
   int integer = -1;
   bool flag = true;
