@@ -703,7 +703,7 @@ def write_ini(t, e, path):
         ctl(name, name, pictureindex=0, skinrect=r(e["view"]),
             **font("Arial", 14, "", t["text"]), bgcolor=colour(t["field"]))
 
-    def scrollbar(name, track, length, up, down, thumb, vertical):
+    def scrollbar(name, track, up, down, thumb, vertical):
         x, y, w, h = track
         if vertical:
             points = dict(lefttoppoint=point(0, 16), righttoppoint=point(0, 0),
@@ -719,9 +719,9 @@ def write_ini(t, e, path):
             thumbrect=r(thumb[0]), activethumbrect=r(thumb[1]), downthumbrect=r(thumb[2]),
             thumboffset1=6, thumboffset2=6, thumbtransparent=0)
 
-    scrollbar("vscrollbar", e["vtrack"], 48, e["up"], e["down"], e["vthumb"], True)
-    scrollbar("hscrollbar", e["htrack"], 48, e["left"], e["right"], e["hthumb"], False)
-    scrollbar("bothhscrollbar", e["htrack"], 48, e["left"], e["right"], e["hthumb"], False)
+    scrollbar("vscrollbar", e["vtrack"], e["up"], e["down"], e["vthumb"], True)
+    scrollbar("hscrollbar", e["htrack"], e["left"], e["right"], e["hthumb"], False)
+    scrollbar("bothhscrollbar", e["htrack"], e["left"], e["right"], e["hthumb"], False)
 
     # The entry lists go before the entries' own sections, so that a reader
     # of the file meets the table of contents first.
