@@ -2,8 +2,8 @@
 
 #include "skin/BmpReader.h"
 #include "skin/ByteReader.h"
-#include "skin/SkinError.h"
 #include "skin/IniText.h"
+#include "skin/SkinError.h"
 #include "skin/SkinFormat.h"
 #include "skin/SkinSection.h"
 #include "skin/Zlib.h"
@@ -46,6 +46,26 @@ std::pair<std::string_view, std::string_view> SplitEntry(std::string_view value)
   const std::size_t colon = value.find(':');
   if (colon == std::string_view::npos) return {};
   return {value.substr(0, colon), value.substr(colon + 1)};
+}
+
+// The entries a list section names, each created by its kind and read from
+// its own section. An entry joins the list before it reads its section, so
+// a section that fails to read leaves the entries read so far, itself
+// included.
+template <typename Entry>
+void ReadEntryList(const skin::IniText& ini, std::string_view list_section,
+                   std::unique_ptr<Entry> (*create)(std::string_view kind),
+                   std::vector<std::unique_ptr<Entry>>& entries) {
+  int count = 0;
+  skin::SkinSection(ini, list_section).Read("count", count);
+  for (const auto& [index, value] : ini.IndexedValues(list_section, "", count)) {
+    const auto [name, kind] = SplitEntry(value);
+    std::unique_ptr<Entry> entry = create(kind);
+    if (!entry) continue;
+    entry->IDName = std::string(name);
+    entries.push_back(std::move(entry));
+    entries.back()->ReadFrom(skin::SkinSection(ini, name));
+  }
 }
 
 }  // namespace
@@ -134,26 +154,8 @@ void TskData::ReadIniText(const skin::IniText& ini) {
 }
 
 void TskData::ReadEntries(const skin::IniText& ini) {
-  int count = 0;
-  skin::SkinSection(ini, "SKINOBJECTS").Read("count", count);
-  for (const auto& [index, value] : ini.IndexedValues("SKINOBJECTS", "", count)) {
-    const auto [name, kind] = SplitEntry(value);
-    std::unique_ptr<TskDataSkinObject> entry = skin::CreateSkinObject(kind);
-    if (!entry) continue;
-    entry->IDName = std::string(name);
-    skin_objects_.push_back(std::move(entry));
-    skin_objects_.back()->ReadFrom(skin::SkinSection(ini, name));
-  }
-  count = 0;
-  skin::SkinSection(ini, "SKINCONTROLS").Read("count", count);
-  for (const auto& [index, value] : ini.IndexedValues("SKINCONTROLS", "", count)) {
-    const auto [name, kind] = SplitEntry(value);
-    std::unique_ptr<TskDataSkinControl> entry = skin::CreateSkinControl(kind);
-    if (!entry) continue;
-    entry->IDName = std::string(name);
-    skin_controls_.push_back(std::move(entry));
-    skin_controls_.back()->ReadFrom(skin::SkinSection(ini, name));
-  }
+  ReadEntryList(ini, "SKINOBJECTS", skin::CreateSkinObject, skin_objects_);
+  ReadEntryList(ini, "SKINCONTROLS", skin::CreateSkinControl, skin_controls_);
 }
 
 void TskData::ClearSkin() {
