@@ -56,6 +56,17 @@ class RowWriter {
 
   bool Done() const { return y_ >= t_.height; }
 
+  // Room for `count` more pixels in the current row, to write in place.
+  bool FitsInRow(int count) const { return y_ < t_.height && x_ + count <= t_.width; }
+  std::uint8_t* Cursor() const { return row_ + x_; }
+  void Advance(int count) {
+    x_ += count;
+    if (x_ == t_.width) {
+      x_ = 0;
+      NextRow();
+    }
+  }
+
   void Write(const std::uint8_t* from, int count) {
     while (count > 0 && y_ < t_.height) {
       const int n = std::min(count, t_.width - x_);
@@ -112,6 +123,54 @@ class RowWriter {
   int pass_ = 0;
 };
 
+using PrefixTable = std::array<std::uint16_t, kMaxCodes>;
+using SuffixTable = std::array<std::uint8_t, kMaxCodes>;
+
+void AddCode(int oldCode, std::uint8_t lastChar, bool& tableFull, int& freeCode, int& codeSize, int& tableLimit,
+             PrefixTable& prefix, SuffixTable& suffix, PrefixTable& length) {
+  if (tableFull) return;
+  const auto at = static_cast<std::size_t>(freeCode);
+  prefix[at] = static_cast<std::uint16_t>(oldCode);
+  suffix[at] = lastChar;
+  const std::uint16_t oldLength = length[static_cast<std::size_t>(oldCode)];
+  length[at] = oldLength != 0 && oldLength <= kMaxCodes ? static_cast<std::uint16_t>(oldLength + 1) : 0;
+  ++freeCode;
+  if (freeCode >= tableLimit) {
+    if (codeSize >= kMaxCodeSize) {
+      tableFull = true;
+    } else {
+      ++codeSize;
+      tableLimit <<= 1;
+    }
+  }
+}
+
+// Walks the string of `code` straight into the picture when its length is
+// known and it fits in the current row. The walk must end on a literal after
+// exactly that many steps; a table damaged so that it does not is left to the
+// careful path, and the pixels tried here are cleared again (nothing had been
+// written at or after the cursor yet).
+bool WriteInPlace(int code, RowWriter& writer, const PrefixTable& prefix, const SuffixTable& suffix,
+                  const PrefixTable& length, int literalMask, std::uint8_t& lastChar) {
+  const int count = length[static_cast<std::size_t>(code)];
+  if (count == 0 || !writer.FitsInRow(count)) return false;
+  std::uint8_t* out = writer.Cursor();
+  int current = code;
+  int k = count - 1;
+  while (current > literalMask && k > 0) {
+    out[k--] = suffix[static_cast<std::size_t>(current)];
+    current = prefix[static_cast<std::size_t>(current)];
+  }
+  if (current > literalMask || k != 0) {
+    std::memset(out, 0, static_cast<std::size_t>(count));
+    return false;
+  }
+  lastChar = static_cast<std::uint8_t>(current & literalMask);
+  out[0] = lastChar;
+  writer.Advance(count);
+  return true;
+}
+
 }  // namespace
 
 bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target) {
@@ -130,12 +189,16 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
   const int firstFree = clearCode + 2;
   const int initialCodeSize = codeSizeByte + 1;
 
-  std::array<std::uint16_t, kMaxCodes> prefix{};
-  std::array<std::uint8_t, kMaxCodes> suffix{};
+  PrefixTable prefix{};
+  SuffixTable suffix{};
   // A string is collected backwards from the end, so that it can be copied
   // out forwards; the chain walk below stops past kMaxCodes + 1 entries.
   std::array<std::uint8_t, kMaxCodes + 2> stack{};
   constexpr int kStackEnd = kMaxCodes + 1;
+  // The length of each code's string, 0 when unknown. It lets most strings
+  // be walked straight into the picture instead of through the stack.
+  PrefixTable length{};
+  for (int c = 0; c <= literalMask && c < kMaxCodes; ++c) length[static_cast<std::size_t>(c)] = 1;
 
   int codeSize = initialCodeSize;
   int tableLimit = 1 << codeSize;
@@ -158,6 +221,9 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
       lastChar = static_cast<std::uint8_t>(code & literalMask);
       writer.Write(&lastChar, 1);
       tableFull = false;
+    } else if (!corrupted && code < freeCode && WriteInPlace(code, writer, prefix, suffix, length, literalMask, lastChar)) {
+      AddCode(oldCode, lastChar, tableFull, freeCode, codeSize, tableLimit, prefix, suffix, length);
+      oldCode = code;
     } else {
       const int in = code;
       int current = code;
@@ -180,19 +246,7 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
       lastChar = static_cast<std::uint8_t>(current & literalMask);
       stack[kStackEnd - n] = lastChar;
       writer.Write(&stack[kStackEnd - n], n + 1);
-      if (!tableFull) {
-        prefix[freeCode] = static_cast<std::uint16_t>(oldCode);
-        suffix[freeCode] = lastChar;
-        ++freeCode;
-        if (freeCode >= tableLimit) {
-          if (codeSize >= kMaxCodeSize) {
-            tableFull = true;
-          } else {
-            ++codeSize;
-            tableLimit <<= 1;
-          }
-        }
-      }
+      AddCode(oldCode, lastChar, tableFull, freeCode, codeSize, tableLimit, prefix, suffix, length);
       oldCode = in;
     }
     haveCode = reader.Next(codeSize, code);
