@@ -150,14 +150,24 @@ class Canvas:
             for xx in range(x, x + w):
                 self.put(xx, yy, colour)
 
-    def gradient(self, x, y, w, h, top, bottom, rows=None):
-        """Vertical gradient; `rows` spreads it over a taller band so that a
-        piece matches the part of a larger gradient it is cut from."""
-        rows = rows or (0, h)
-        start, span = rows
+    def gradient(self, x, y, w, h, top, bottom, flat=None):
+        """Vertical gradient. With `flat` (first, end) the rows in between hold
+        the middle colour, and the gradient runs only above and below them:
+        a piece whose edges are repeated downwards then shows no bands."""
+        if flat is None:
+            for yy in range(h):
+                self.fill(x, y + yy, w, 1, mix(top, bottom, yy / max(1, h - 1)))
+            return
+        first, end = flat
+        middle = mix(top, bottom, 0.5)
         for yy in range(h):
-            t = (start + yy) / max(1, span - 1)
-            self.fill(x, y + yy, w, 1, mix(top, bottom, min(1.0, t)))
+            if yy < first:
+                colour = mix(top, middle, yy / max(1, first))
+            elif yy < end:
+                colour = middle
+            else:
+                colour = mix(middle, bottom, (yy - end + 1) / max(1, h - end))
+            self.fill(x, y + yy, w, 1, colour)
 
     def rounded(self, x, y, w, h, r, colour, corners="tl tr bl br"):
         """A filled rectangle with anti-aliased rounded corners."""
@@ -178,12 +188,14 @@ class Canvas:
                 d = math.hypot(xx + 0.5 - cx, yy + 0.5 - cy)
                 self.put(x + xx, y + yy, colour, r - d + 0.5)
 
-    def box(self, x, y, w, h, r, border, fill_top, fill_bottom=None, corners="tl tr bl br"):
-        """A rounded box with a one-pixel border and a vertical gradient."""
+    def box(self, x, y, w, h, r, border, fill_top, fill_bottom=None, corners="tl tr bl br", flat=None):
+        """A rounded box with a one-pixel border and a vertical gradient;
+        `flat` as for gradient, in the box's own rows."""
         fill_bottom = fill_bottom or fill_top
         self.rounded(x, y, w, h, r, border, corners)
         inner = Canvas(w - 2, h - 2)
-        inner.gradient(0, 0, w - 2, h - 2, fill_top, fill_bottom)
+        inner.gradient(0, 0, w - 2, h - 2, fill_top, fill_bottom,
+                       flat and (flat[0] - 1, flat[1] - 1))
         mask = Canvas(w - 2, h - 2, (0, 0, 0))
         mask.rounded(0, 0, w - 2, h - 2, max(0, r - 1), (255, 255, 255), corners)
         for yy in range(h - 2):
@@ -334,6 +346,8 @@ def draw_hint(t):
 # ------------------------------------------------------- the controls --
 
 ATLAS_W, ATLAS_H = 256, 288
+BUTTON_EDGE = 6  # the corner pieces of buttons, in pixels
+HEADER_EDGE = 4  # the same for column headers
 
 
 class Atlas:
@@ -347,9 +361,10 @@ class Atlas:
         t = self.t
         c = self.canvas
         c.fill(x, y, w * 4, h, on)
-        c.box(x, y, w, h, 4, t["button_border"], t["button_top"], t["button_bottom"])
-        c.box(x + w, y, w, h, 4, t["accent"], t["button_hover_top"], t["button_hover_bottom"])
-        c.box(x + 2 * w, y, w, h, 4, t["accent"], t["button_down_top"], t["button_down_bottom"])
+        flat = (BUTTON_EDGE, h - BUTTON_EDGE)
+        c.box(x, y, w, h, 4, t["button_border"], t["button_top"], t["button_bottom"], flat=flat)
+        c.box(x + w, y, w, h, 4, t["accent"], t["button_hover_top"], t["button_hover_bottom"], flat=flat)
+        c.box(x + 2 * w, y, w, h, 4, t["accent"], t["button_down_top"], t["button_down_bottom"], flat=flat)
         c.box(x + 3 * w, y, w, h, 4, t["button_disabled_border"], t["button_disabled"])
         return [(x + i * w, y, w, h) for i in range(4)]
 
@@ -419,7 +434,7 @@ def draw_atlas(t):
                                        (t["button_down_top"], t["button_down_bottom"])]):
         x = 192 + (i % 2) * 32
         y = (i // 2) * 22
-        c.gradient(x, y, 32, 22, top, bottom)
+        c.gradient(x, y, 32, 22, top, bottom, flat=(HEADER_EDGE, 22 - HEADER_EDGE))
         c.fill(x, y + 21, 32, 1, t["panel_border"])
         c.fill(x + 31, y + 4, 1, 14, t["panel_border"])
         e.setdefault("header", []).append((x, y, 32, 22))
@@ -647,13 +662,13 @@ def write_ini(t, e, path):
         **font("Arial", 14, "fsbold", t["accent"] if t["name"] == "Modern" else t["caption_text"]))
     ctl("bevel", "bevel", pictureindex=0, skinrect=r(e["bevel"]),
         lightcolor=colour(t["bevel_light"]), darkcolor=colour(t["bevel_dark"]))
-    ctl("button", "button", **custom(e["button"][0], 6, 6, 6, 6),
+    ctl("button", "button", **custom(e["button"][0], *[BUTTON_EDGE] * 4),
         **font("Arial", 14, "", t["text"]), activefontcolor=colour(t["accent"] if t["name"] == "Modern"
                                                                    else t["text"]),
         downfontcolor=colour(t["text"]), disabledfontcolor=colour(t["text_disabled"]),
         activeskinrect=r(e["button"][1]), downskinrect=r(e["button"][2]),
         disabledskinrect=r(e["button"][3]), morphing=0, morphkind="mkdefault")
-    ctl("resizebutton", "button", **custom(e["header"][0], 4, 4, 4, 4),
+    ctl("resizebutton", "button", **custom(e["header"][0], *[HEADER_EDGE] * 4),
         **font("Arial", 14, "fsbold", t["text_muted"]), activefontcolor=colour(t["text"]),
         downfontcolor=colour(t["text"]), disabledfontcolor=colour(t["text_disabled"]),
         activeskinrect=r(e["header"][1]), downskinrect=r(e["header"][2]),

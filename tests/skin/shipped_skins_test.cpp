@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/SkinGeometry.h"
 #include "skin/TskData.h"
 #include "skin/stored/StoredSkin.h"
 
@@ -23,6 +24,41 @@ bool Inside(const skin::Rect& r, const platform::Bitmap& picture) {
 const platform::Bitmap* PictureAt(const TskData& data, int index) {
   if (index < 0 || index >= static_cast<int>(data.ActivePictures().size())) return nullptr;
   return &data.ActivePictures()[static_cast<std::size_t>(index)];
+}
+
+// A piece that is repeated to fill a larger control shows a seam unless it
+// is uniform along the direction it repeats in.
+bool UniformAlong(const platform::Bitmap& picture, const skin::Rect& piece, bool along_x) {
+  for (int y = piece.top; y < piece.bottom; ++y) {
+    for (int x = piece.left; x < piece.right; ++x) {
+      const std::uint32_t first = along_x ? picture.At(piece.left, y) : picture.At(x, piece.top);
+      if (picture.At(x, y) != first) return false;
+    }
+  }
+  return true;
+}
+
+void ExpectSeamlessPieces(const platform::Bitmap& picture, const skin::Rect& s, const skin::PieceGeometry& g,
+                          const std::string& name) {
+  const auto at = [&](int l, int t, int r, int b) { return skin::Rect{s.left + l, s.top + t, s.left + r, s.top + b}; };
+  const skin::Rect& c = g.client;
+  EXPECT_TRUE(UniformAlong(picture, at(g.lt.x, 0, g.rt.x, c.top), true)) << name << " top edge";
+  EXPECT_TRUE(UniformAlong(picture, at(g.lb.x, c.bottom, g.rb.x, s.Height()), true)) << name << " bottom edge";
+  EXPECT_TRUE(UniformAlong(picture, at(0, g.lt.y, c.left, g.lb.y), false)) << name << " left edge";
+  EXPECT_TRUE(UniformAlong(picture, at(c.right, g.rt.y, s.Width(), g.rb.y), false)) << name << " right edge";
+  EXPECT_TRUE(UniformAlong(picture, at(c.left, c.top, c.right, c.bottom), true)) << name << " client";
+}
+
+void ExpectSeamlessSkin(const TskData& data) {
+  const TskDataSkinFormInfo& frame = data.FormInfo();
+  ExpectSeamlessPieces(data.MainBitmap(), {0, 0, data.MainBitmap().width, data.MainBitmap().height},
+                       {frame.LTPoint, frame.RTPoint, frame.LBPoint, frame.RBPoint, frame.ClientRect}, "frame");
+  for (const auto& entry : data.SkinControls()) {
+    const auto* custom = dynamic_cast<const TskDataSkinCustomControl*>(entry.get());
+    const platform::Bitmap* picture = custom ? PictureAt(data, custom->PictureIndex) : nullptr;
+    if (picture == nullptr || skin::SizingKind(custom->SkinRect, skin::GeometryOf(*custom)) != 1) continue;
+    ExpectSeamlessPieces(*picture, custom->SkinRect, skin::GeometryOf(*custom), custom->IDName);
+  }
 }
 
 void ExpectCompleteSkin(const TskData& data) {
@@ -57,6 +93,7 @@ TEST(ShippedSkins, TheStoredSkinCarriesItsNamesAndEveryEntry) {
   data.SetCompressedStoredSkin(&stored);
   EXPECT_EQ(data.SkinInfo().SkinName, "Modern");
   ExpectCompleteSkin(data);
+  ExpectSeamlessSkin(data);
 }
 
 TEST(ShippedSkins, TheExampleSkinFileCarriesEveryEntry) {
@@ -65,6 +102,7 @@ TEST(ShippedSkins, TheExampleSkinFileCarriesEveryEntry) {
   data.LoadFromCompressedFile(TARVIK_SOURCE_DIR "/examples/skins/dbskin.dat");
   EXPECT_EQ(data.SkinInfo().SkinName, "Ember");
   ExpectCompleteSkin(data);
+  ExpectSeamlessSkin(data);
 }
 
 }  // namespace
