@@ -121,6 +121,20 @@ TEST_F(GifAnimatorTest, LoopingAnimationShowsEachFramesPicture) {
   EXPECT_EQ(PixelOf(1, 1), qRgb(255, 0, 0));
 }
 
+TEST_F(GifAnimatorTest, SwitchedOnBeforeTheLoadTheFirstWaitKeepsItsEnd) {
+  QElapsedTimer sinceSwitchOn;
+  sinceSwitchOn.start();
+  animator_->SetAnimate(true);  // the clock starts a 1000 ms wait
+  animator_->Image().LoadFromMemory(
+      GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0, 5)).Frame(Solid(2, 2, 1, 5)).Finish());
+  qint64 firstChange = -1;
+  animator_->OnFrameChanged = [&](TGIFAnimator&) {
+    if (firstChange < 0) firstChange = sinceSwitchOn.elapsed();
+  };
+  ASSERT_TRUE(PumpUntil([&] { return firstChange >= 0; }));
+  EXPECT_GE(firstChange, 1000);
+}
+
 TEST_F(GifAnimatorTest, FrameIndexIgnoresValuesOutsideTheFrames) {
   animator_->Image().LoadFromMemory(GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0)).Frame(Solid(2, 2, 1)).Finish());
   int changes = 0;
