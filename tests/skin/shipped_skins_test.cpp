@@ -56,8 +56,21 @@ void ExpectSeamlessSkin(const TskData& data) {
   for (const auto& entry : data.SkinControls()) {
     const auto* custom = dynamic_cast<const TskDataSkinCustomControl*>(entry.get());
     const platform::Bitmap* picture = custom ? PictureAt(data, custom->PictureIndex) : nullptr;
-    if (picture == nullptr || skin::SizingKind(custom->SkinRect, skin::GeometryOf(*custom)) != 1) continue;
-    ExpectSeamlessPieces(*picture, custom->SkinRect, skin::GeometryOf(*custom), custom->IDName);
+    if (picture == nullptr) continue;
+    const skin::Rect& r = custom->SkinRect;
+    const skin::PieceGeometry g = skin::GeometryOf(*custom);
+    switch (skin::SizingKind(r, g)) {
+      case 1: ExpectSeamlessPieces(*picture, r, g, custom->IDName); break;
+      case 2:
+        EXPECT_TRUE(UniformAlong(*picture, {r.left + g.lt.x, r.top, r.left + g.rt.x, r.bottom}, true))
+            << custom->IDName;
+        break;
+      case 3:
+        EXPECT_TRUE(UniformAlong(*picture, {r.left, r.top + g.lt.y, r.right, r.top + g.lb.y}, false))
+            << custom->IDName;
+        break;
+      default: break;
+    }
   }
 }
 
