@@ -31,7 +31,7 @@ void PutColors(std::string& out, const std::vector<std::uint32_t>& colors) {
   }
 }
 
-std::vector<std::uint8_t> InterlacedOrder(const FrameSpec& frame) {
+std::vector<std::uint8_t> InterlacedOrder(const TestFrame& frame) {
   std::vector<std::uint8_t> rows;
   const int starts[] = {0, 4, 2, 1};
   const int steps[] = {8, 8, 4, 2};
@@ -134,7 +134,7 @@ GifWriter& GifWriter::Comment(const std::string& text) {
   return *this;
 }
 
-GifWriter& GifWriter::Frame(const FrameSpec& frame) {
+GifWriter& GifWriter::Frame(const TestFrame& frame) {
   if (frame.graphicControl) {
     bytes_ += std::string("\x21\xF9\x04", 3);
     bytes_.push_back(static_cast<char>((frame.disposal & 7) << 2 | (frame.transparentIndex >= 0 ? 1 : 0)));

@@ -7,7 +7,7 @@ namespace gif_test {
 
 // One image of a test GIF. Colours are 0xRRGGBB; a table's size must be a
 // power of two from 2 to 256.
-struct FrameSpec {
+struct TestFrame {
   int left = 0;
   int top = 0;
   int width = 1;
@@ -30,7 +30,7 @@ class GifWriter {
 
   GifWriter& Loop(std::uint16_t count);
   GifWriter& Comment(const std::string& text);
-  GifWriter& Frame(const FrameSpec& frame);
+  GifWriter& Frame(const TestFrame& frame);
   GifWriter& Raw(const std::string& bytes);
   std::string Finish(bool trailer = true) const;
 

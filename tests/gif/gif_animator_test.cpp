@@ -17,7 +17,7 @@
 namespace {
 
 using gif::qt::TGIFAnimator;
-using gif_test::FrameSpec;
+using gif_test::TestFrame;
 using gif_test::GifWriter;
 
 // red, green, blue, white
@@ -51,8 +51,8 @@ bool PumpUntil(const std::function<bool()>& done, int limitMs = 10000) {
   return true;
 }
 
-FrameSpec Solid(int width, int height, std::uint8_t index, int delay = 0) {
-  FrameSpec frame;
+TestFrame Solid(int width, int height, std::uint8_t index, int delay = 0) {
+  TestFrame frame;
   frame.width = width;
   frame.height = height;
   frame.pixels.assign(static_cast<std::size_t>(width * height), index);
@@ -97,8 +97,8 @@ TEST_F(GifAnimatorTest, WithoutLoopPlaysOnceAndStopsOnTheFirstFrame) {
 }
 
 TEST_F(GifAnimatorTest, LoopingAnimationShowsEachFramesPicture) {
-  FrameSpec red = Solid(64, 48, 0, 5);
-  FrameSpec blue = Solid(32, 24, 2, 5);
+  TestFrame red = Solid(64, 48, 0, 5);
+  TestFrame blue = Solid(32, 24, 2, 5);
   blue.left = 16;
   blue.top = 12;
   animator_->Image().LoadFromMemory(GifWriter(64, 48, kColors).Frame(red).Frame(blue).Finish());
@@ -171,7 +171,7 @@ TEST_F(GifAnimatorTest, TransparentPixelsShowTheParentBackground) {
   palette.setColor(QPalette::Window, QColor(10, 200, 30));
   window_->setPalette(palette);
   window_->setAutoFillBackground(true);
-  FrameSpec frame = Solid(2, 1, 0);
+  TestFrame frame = Solid(2, 1, 0);
   frame.pixels = {0, 3};
   frame.transparentIndex = 3;
   animator_->Image().LoadFromMemory(GifWriter(2, 1, kColors).Frame(frame).Finish());
@@ -182,7 +182,7 @@ TEST_F(GifAnimatorTest, TransparentPixelsShowTheParentBackground) {
 }
 
 TEST_F(GifAnimatorTest, CenteredPictureWiderThanTheControlIsClippedOnBothSides) {
-  FrameSpec frame = Solid(10, 1, 0);
+  TestFrame frame = Solid(10, 1, 0);
   frame.pixels = {0, 0, 0, 0, 0, 2, 2, 2, 2, 2};
   animator_->Image().LoadFromMemory(GifWriter(10, 1, kColors).Frame(frame).Finish());
   animator_->SetAutoSize(false);
@@ -193,7 +193,7 @@ TEST_F(GifAnimatorTest, CenteredPictureWiderThanTheControlIsClippedOnBothSides) 
 }
 
 TEST_F(GifAnimatorTest, AFrameThatCannotBeShownStopsTheAnimationWithOneReport) {
-  FrameSpec first = Solid(2, 2, 0, 5);
+  TestFrame first = Solid(2, 2, 0, 5);
   first.localColors = {0xFF0000, 0x00FF00};
   animator_->Image().LoadFromMemory(GifWriter(2, 2, {}).Frame(first).Frame(Solid(2, 2, 1, 5)).Finish());
   animator_->SetAnimate(true);

@@ -11,7 +11,7 @@
 namespace {
 
 using gif::TGIFImage;
-using gif_test::FrameSpec;
+using gif_test::TestFrame;
 using gif_test::GifWriter;
 
 // red, green, blue, black
@@ -19,9 +19,9 @@ const std::vector<std::uint32_t> kColors = {0xFF0000, 0x00FF00, 0x0000FF, 0x0000
 constexpr std::uint32_t kRed = 0xFFFF0000u, kGreen = 0xFF00FF00u, kBlue = 0xFF0000FFu;
 constexpr std::uint32_t kKeyedBlack = 0x00000000u;
 
-FrameSpec Patch(int left, int top, int width, int height, std::uint8_t index, int disposal = 0,
+TestFrame Patch(int left, int top, int width, int height, std::uint8_t index, int disposal = 0,
                 int transparent = -1) {
-  FrameSpec frame;
+  TestFrame frame;
   frame.left = left;
   frame.top = top;
   frame.width = width;
@@ -94,7 +94,7 @@ TEST(GifCompose, FramesReachingPastTheScreenAreClipped) {
 
 TEST(GifCompose, AFrameWithoutColoursFailsAndKeepsThePicture) {
   // Only the first frame has colours of its own.
-  FrameSpec first = Patch(0, 0, 2, 1, 0);
+  TestFrame first = Patch(0, 0, 2, 1, 0);
   first.localColors = {0xFF0000, 0x00FF00};
   TGIFImage image;
   image.LoadFromMemory(GifWriter(2, 1, {}).Frame(first).Frame(Patch(0, 0, 2, 1, 1)).Finish());
@@ -124,7 +124,7 @@ TEST(GifDraw, StretchingPicksNearestPixelsAndKeysOutTheKeyColour) {
 namespace {
 
 TEST(GifDraw, ImageDrawsItsActiveFrameKeyedWhenTransparent) {
-  FrameSpec frame = Patch(0, 0, 2, 1, 0, 0, 3);
+  TestFrame frame = Patch(0, 0, 2, 1, 0, 0, 3);
   frame.pixels = {0, 3};
   TGIFImage image;
   image.LoadFromMemory(GifWriter(2, 1, kColors).Frame(frame).Finish());

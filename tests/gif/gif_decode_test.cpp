@@ -12,7 +12,7 @@
 namespace {
 
 using gif::TGIFImage;
-using gif_test::FrameSpec;
+using gif_test::TestFrame;
 using gif_test::GifWriter;
 
 std::vector<std::uint32_t> Gradient(int count) {
@@ -25,7 +25,7 @@ TEST(GifDecode, CompressedPicturesComeBackExactly) {
   std::mt19937 random(7);
   for (const int colors : {2, 16, 256}) {
     for (const bool interlaced : {false, true}) {
-      FrameSpec frame;
+      TestFrame frame;
       frame.width = 123;
       frame.height = 77;
       frame.interlaced = interlaced;
@@ -51,11 +51,11 @@ TEST(GifDecode, InterlacedRowsOfASmallImageGoInPassOrder) {
 }
 
 TEST(GifDecode, DepthAndGreyFillerEntriesFollowTheColourCount) {
-  FrameSpec two;
+  TestFrame two;
   two.width = 3;
   two.height = 1;
   two.pixels = {0, 1, 0};
-  FrameSpec eight = two;
+  TestFrame eight = two;
   eight.localColors = Gradient(8);
   TGIFImage image;
   image.LoadFromMemory(GifWriter(3, 1, {0x000000, 0xFFFFFF}).Frame(two).Frame(eight).Finish());

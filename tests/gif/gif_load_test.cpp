@@ -13,13 +13,13 @@
 namespace {
 
 using gif::TGIFImage;
-using gif_test::FrameSpec;
+using gif_test::TestFrame;
 using gif_test::GifWriter;
 
 const std::vector<std::uint32_t> kFourColors = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
 
-FrameSpec Solid(int width, int height, std::uint8_t index) {
-  FrameSpec frame;
+TestFrame Solid(int width, int height, std::uint8_t index) {
+  TestFrame frame;
   frame.width = width;
   frame.height = height;
   frame.pixels.assign(static_cast<std::size_t>(width * height), index);
@@ -59,7 +59,7 @@ TEST(GifLoad, EmptyStreamGivesEmptyImageAndTellsOnChange) {
 }
 
 TEST(GifLoad, ScreenFramesAndBackground) {
-  FrameSpec zeroSized = Solid(5, 3, 2);
+  TestFrame zeroSized = Solid(5, 3, 2);
   TGIFImage image;
   std::string bytes = GifWriter(5, 3, kFourColors, 2).Frame(zeroSized).Finish();
   // Descriptor width and height of the first image set to 0: the screen's apply.
@@ -76,7 +76,7 @@ TEST(GifLoad, ScreenFramesAndBackground) {
 }
 
 TEST(GifLoad, GraphicControlRules) {
-  FrameSpec plain = Solid(2, 2, 1);
+  TestFrame plain = Solid(2, 2, 1);
   plain.graphicControl = false;
   const std::string gc10 = std::string("\x21\xF9\x04\x09\x0A\x00\x01\x00", 8);  // transparent 1, delay 10, keep
   const std::string gc5 = std::string("\x21\xF9\x04\x08\x05\x00\x00\x00", 8);   // delay 5, background
@@ -100,7 +100,7 @@ TEST(GifLoad, GraphicControlRules) {
 }
 
 TEST(GifLoad, TransparentColorIsTheTableEntry) {
-  FrameSpec frame = Solid(2, 2, 1);
+  TestFrame frame = Solid(2, 2, 1);
   frame.transparentIndex = 2;
   TGIFImage image;
   image.LoadFromMemory(GifWriter(2, 2, kFourColors).Frame(frame).Finish());
@@ -111,7 +111,7 @@ TEST(GifLoad, TransparentColorIsTheTableEntry) {
 }
 
 TEST(GifLoad, BytesBetweenAndAfterImages) {
-  const FrameSpec frame = Solid(2, 2, 1);
+  const TestFrame frame = Solid(2, 2, 1);
   TGIFImage skipped;
   skipped.LoadFromMemory(GifWriter(2, 2, kFourColors).Frame(frame).Raw(std::string("\0\0", 2)).Frame(frame).Finish());
   EXPECT_EQ(skipped.FrameCount(), 2);

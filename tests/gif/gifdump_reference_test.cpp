@@ -13,7 +13,7 @@
 
 namespace {
 
-using gif_test::FrameSpec;
+using gif_test::TestFrame;
 using gif_test::GifWriter;
 using gif_test::PamPicture;
 
@@ -35,9 +35,9 @@ std::vector<std::uint32_t> Palette(int count, std::uint32_t seed) {
   return colors;
 }
 
-FrameSpec Noise(int left, int top, int width, int height, int colors, std::uint32_t seed) {
+TestFrame Noise(int left, int top, int width, int height, int colors, std::uint32_t seed) {
   std::mt19937 random(seed);
-  FrameSpec frame;
+  TestFrame frame;
   frame.left = left;
   frame.top = top;
   frame.width = width;
@@ -53,7 +53,7 @@ std::vector<Case> Cases() {
   {  // 8-bit local tables, interlaced, odd size, no transparency
     GifWriter writer(37, 23, Palette(256, 1));
     for (int i = 0; i < 3; ++i) {
-      FrameSpec frame = Noise(i * 3, i * 2, 37 - i * 5, 23 - i * 4, 256, 10 + i);
+      TestFrame frame = Noise(i * 3, i * 2, 37 - i * 5, 23 - i * 4, 256, 10 + i);
       frame.localColors = Palette(256, 20 + i);
       frame.interlaced = i != 1;
       frame.disposal = 1;
@@ -64,13 +64,13 @@ std::vector<Case> Cases() {
   {  // 1-bit table, transparent colour on frame 0, disposal keep and background
     const std::vector<std::uint32_t> colors = {0x102030, 0xF0E0D0};
     GifWriter writer(31, 17, colors);
-    FrameSpec first = Noise(0, 0, 31, 17, 2, 3);
+    TestFrame first = Noise(0, 0, 31, 17, 2, 3);
     first.transparentIndex = 0;
     first.disposal = 1;
-    FrameSpec second = Noise(5, 3, 11, 9, 2, 4);
+    TestFrame second = Noise(5, 3, 11, 9, 2, 4);
     second.disposal = 2;
     second.transparentIndex = 0;
-    FrameSpec third = Noise(20, 10, 9, 5, 2, 5);
+    TestFrame third = Noise(20, 10, 9, 5, 2, 5);
     third.transparentIndex = 0;
     third.interlaced = true;
     writer.Loop(0).Frame(first).Frame(second).Frame(third);
@@ -78,13 +78,13 @@ std::vector<Case> Cases() {
   }
   {  // 4-bit tables, global and local, background disposal, no transparency on frame 0
     GifWriter writer(101, 7, Palette(16, 6), 3);
-    FrameSpec first = Noise(0, 0, 101, 7, 16, 7);
+    TestFrame first = Noise(0, 0, 101, 7, 16, 7);
     first.disposal = 2;
-    FrameSpec second = Noise(50, 1, 40, 5, 16, 8);
+    TestFrame second = Noise(50, 1, 40, 5, 16, 8);
     second.localColors = Palette(16, 9);
     second.transparentIndex = 4;
     second.disposal = 1;
-    FrameSpec third = Noise(3, 0, 20, 7, 16, 10);
+    TestFrame third = Noise(3, 0, 20, 7, 16, 10);
     third.interlaced = true;
     writer.Frame(first).Frame(second).Frame(third);
     cases.push_back({"four_bit", writer.Finish(), false, 0});
@@ -92,15 +92,15 @@ std::vector<Case> Cases() {
   {  // transparent frame 0 smaller than the screen, local 4-bit tables later
     const std::vector<std::uint32_t> global = Palette(8, 11);
     GifWriter writer(29, 19, global);
-    FrameSpec first = Noise(2, 2, 20, 12, 8, 12);
+    TestFrame first = Noise(2, 2, 20, 12, 8, 12);
     first.transparentIndex = 5;
     first.disposal = 2;
-    FrameSpec second = Noise(9, 4, 19, 15, 16, 13);
+    TestFrame second = Noise(9, 4, 19, 15, 16, 13);
     second.localColors = Palette(16, 14);
     second.transparentIndex = 0;
     second.interlaced = true;
     second.disposal = 1;
-    FrameSpec third = Noise(0, 0, 13, 5, 8, 15);
+    TestFrame third = Noise(0, 0, 13, 5, 8, 15);
     writer.Frame(first).Frame(second).Frame(third);
     cases.push_back({"transparent_partial", writer.Finish(), true, global[5]});
   }
