@@ -120,6 +120,10 @@ void TThreadedTimer::RestartClock() {
   const bool ticking = state_->interval != 0 && state_->enabled && state_->onTimer;
   if (state_->threaded) {
     state_->waitInterval = state_->interval;
+    // A clock that starts from rest begins its wait now, not whenever its
+    // thread gets to run; a wait already begun keeps its end.
+    if (ticking && !state_->resumed && !state_->waitEnd)
+      state_->waitEnd = ClockState::Clock::now() + std::chrono::milliseconds(state_->waitInterval);
     state_->resumed = ticking;
     lock.unlock();
     state_->wake.notify_all();
