@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QMouseEvent>
 #include <QWidget>
 #include <cstdlib>
 #include <memory>
@@ -202,6 +203,22 @@ TEST_F(GifAnimatorTest, AFrameThatCannotBeShownStopsTheAnimationWithOneReport) {
   animator_->update();
   PumpUntil([] { return false; }, 100);
   EXPECT_EQ(errors_, (std::vector<std::string>{"Неверное число цветов; должно быть степенью числа 2"}));
+}
+
+TEST_F(GifAnimatorTest, AClickIsAPressAndReleaseInside) {
+  animator_->resize(20, 20);
+  int clicks = 0;
+  animator_->OnClick = [&](gif::qt::TImageControl&) { ++clicks; };
+  auto send = [&](QEvent::Type type, QPointF at) {
+    QMouseEvent event(type, at, animator_->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(animator_, &event);
+  };
+  send(QEvent::MouseButtonPress, QPointF(5, 5));
+  send(QEvent::MouseButtonRelease, QPointF(6, 6));
+  send(QEvent::MouseButtonPress, QPointF(5, 5));
+  send(QEvent::MouseButtonRelease, QPointF(50, 50));  // released outside: no click
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(GifAnimatorTest, BannerAnimatorHasTheFormSettings) {
