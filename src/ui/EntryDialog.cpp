@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "ui/Handler.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Edit.h"
@@ -40,7 +41,7 @@ TEntryDialog::TEntryDialog(const QString& caption, QSize client_size, std::strin
   skButton2->setObjectName(QStringLiteral("skButton2"));
   edtName = OwnedBy<TskEdit>(this);
   edtName->setObjectName(QStringLiteral("edtName"));
-  connect(skButton1, &TskButton::clicked, this, &TEntryDialog::skButton1Click);
+  connect(skButton1, &TskButton::clicked, this, Handler(this, &TEntryDialog::skButton1Click));
   connect(skButton2, &TskButton::clicked, this, &TEntryDialog::reject);
 }
 

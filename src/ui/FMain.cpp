@@ -1,11 +1,20 @@
 #include "ui/FMain.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
+#include "gif/qt/QtMainThreadDispatcher.h"
+#include "gif/qt/TGIFAnimator.h"
+#include "net/TNetAntiFreeze.h"
+#include "net/TNetHTTP.h"
 #include "platform/ErrorReport.h"
+#include "skin/TskData.h"
+#include "skin/stored/StoredSkin.h"
+#include "ui/MainUpdateHost.h"
+#include "update/UpdateCheck.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Image.h"
 #include "ui/controls/ListView.h"
@@ -14,9 +23,22 @@
 #include "ui/controls/PageControl.h"
 #include "ui/controls/Panel.h"
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent), msgMain(std::make_unique<TskMessageBox>(this)) {
+TfrmMain::TfrmMain(QWidget* parent)
+    : QWidget(parent),
+      skCompressedStoredSkin1(std::make_unique<TskCompressedStoredSkin>()),
+      skData1(std::make_unique<TskData>()),
+      msgMain(std::make_unique<TskMessageBox>(this)),
+      NetAntiFreeze1(std::make_unique<TNetAntiFreeze>()),
+      NetHTTP1(CreateNetHTTP1()) {
   setObjectName("frmMain");
   setWindowTitle("Project Tarvik");
+  // The skin stored with the window dresses every window from the start.
+  skin::LoadStoredSkin(*skCompressedStoredSkin1);
+  skData1->SetCompressedStoredSkin(skCompressedStoredSkin1.get());
+  // While a download waits, the window keeps handling its events; animated
+  // banners tick on the main thread.
+  TNetAntiFreeze::SetProcessMessagesHook([](TNetPendingMessages) { QCoreApplication::processEvents(); });
+  gif::qt::InstallQtMainThreadDispatcher();
   // Errors that end a handler or a creation step show in the window's own
   // message box from now on.
   platform::SetErrorPresenter([this](const std::string& message) { msgMain->Inform(message); });
@@ -68,9 +90,6 @@ void TfrmMain::SizePlannerPanel() {
   ArrangeNow(skTabSheet2);
 }
 
-// Reads the configuration: title, affiliate identifier, banner, link labels,
-// skin file and icon.
-void TfrmMain::LoadConfig() {}
 
 void TfrmMain::AddHourRows() {
   std::vector<TListRow> rows;
@@ -82,13 +101,6 @@ void TfrmMain::SelectTasksPage() { pgcMain->SetActivePageIndex(0); }
 
 void TfrmMain::EnableUpdateTimer() { Timer2->start(); }
 
-void TfrmMain::Timer2Timer() {
-  Timer2->stop();
-  CheckForUpdate();
-}
-
-// The silent update check.
-void TfrmMain::CheckForUpdate() {}
 
 void TfrmMain::CentreBanner() {
   // Each operand is halved on its own, dropping the remainder: a 105 x 105
@@ -124,5 +136,9 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   FormCloseQuery();
+  // A download waiting inside the anti-freeze ends now, its socket closed,
+  // so that the program leaves its message loop at once.
+  closing_ = true;
+  NetAntiFreeze1->AbortPendingCalls();
   event->accept();
 }

@@ -28,11 +28,23 @@ class TskStdLabel;
 class TskTabSheet;
 class TskTreeView;
 class TAlignLayout;
+class TMainUpdateHost;
+class TNetAntiFreeze;
+class TNetHTTP;
+class TskCompressedStoredSkin;
+class TskData;
+namespace gif::qt {
+class TGIFAnimator;
+}
+namespace update {
+class TUpdateCheck;
+}
 
 // The main window: the only top-level window of the program. Its controls
 // belong to it through Qt's parent chain; the members below only point at
 // them. The handlers are grouped by what they serve: FMain.cpp the window's
-// life, FMainLayout.cpp its controls, FMainTree.cpp the category and project
+// life, FMainLayout.cpp its controls, FMainShell.cpp the configuration, the
+// vendor's pages and the live update, FMainTree.cpp the category and project
 // tree, FMainTasks.cpp the summary and task list, FMainPlanner.cpp the day
 // planner.
 class TfrmMain : public QWidget {
@@ -51,7 +63,7 @@ class TfrmMain : public QWidget {
   TskButton* btnMakeMoney;
   TskPanel* panBanner;
   TImage* imgBanner;
-  TImage* gifBanner;
+  gif::qt::TGIFAnimator* gifBanner;
   TskPanel* skPanel2;
   TskBevel* skBevel1;
   TskStdLabel* lblProjName;
@@ -83,7 +95,11 @@ class TfrmMain : public QWidget {
   TskButton* skButton3;
 
   // Components.
+  std::unique_ptr<TskCompressedStoredSkin> skCompressedStoredSkin1;
+  std::unique_ptr<TskData> skData1;
   std::unique_ptr<TskMessageBox> msgMain;
+  std::unique_ptr<TNetAntiFreeze> NetAntiFreeze1;
+  std::unique_ptr<TNetHTTP> NetHTTP1;
   std::vector<QIcon> ImageList1;  // 0: category folder, 1: project book
   QMenu* skPopupMenu1;
   QAction* NewCategory1;
@@ -137,7 +153,16 @@ class TfrmMain : public QWidget {
   void lvwToDoDblClick();
   void skButton3Click();
 
+  // Configuration, banner, links and the vendor's pages (FMainShell.cpp).
+  void imgBannerClick();
+  void gifBannerClick();
+  void btnMakeMoneyClick();
+  void btnHelpClick();
+
+  // Live update (FMainShell.cpp).
   void Timer2Timer();
+  void btnUpdateClick();
+  void CheckForUpdate(bool Silent);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -163,7 +188,8 @@ class TfrmMain : public QWidget {
   void AddHourRows();
   void SelectTasksPage();
   void EnableUpdateTimer();
-  void CheckForUpdate();
+  void ApplyBanner(const std::string& banner_path, int position);
+  void ApplyIcon();
 
   void CentreBanner();
 
@@ -190,6 +216,9 @@ class TfrmMain : public QWidget {
   void DeleteCategory(const QTreeWidgetItem* node);
 
   TAlignLayout* planner_page_layout_ = nullptr;
+  std::unique_ptr<TMainUpdateHost> update_host_;
+  std::unique_ptr<update::TUpdateCheck> update_check_;
+  bool closing_ = false;
   // Set while FillTree empties the tree: the selection changes that raises
   // are no user's choice.
   bool emptying_tree_ = false;

@@ -3,7 +3,10 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "app/OpenUrl.h"
+#include "gif/qt/BannerAnimator.h"
 #include "ui/FMain.h"
+#include "ui/Handler.h"
 #include "ui/TreeImages.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Bevel.h"
@@ -86,8 +89,11 @@ void TfrmMain::CreateButtonBar(TAlignLayout* window) {
   bar->AddPlaced(btnHelp, QRect(211, 5, 98, 20));
   bar->AddPlaced(btnUpdate, QRect(313, 5, 99, 20));
   bar->AddPlaced(btnMakeMoney, QRect(416, 5, 98, 20));
-  connect(btn1, &TskButton::clicked, this, &TfrmMain::btn1Click);
-  connect(btnSave, &TskButton::clicked, this, &TfrmMain::btnSaveClick);
+  connect(btn1, &TskButton::clicked, this, Handler(this, &TfrmMain::btn1Click));
+  connect(btnSave, &TskButton::clicked, this, Handler(this, &TfrmMain::btnSaveClick));
+  connect(btnHelp, &TskButton::clicked, this, Handler(this, &TfrmMain::btnHelpClick));
+  connect(btnUpdate, &TskButton::clicked, this, Handler(this, &TfrmMain::btnUpdateClick));
+  connect(btnMakeMoney, &TskButton::clicked, this, Handler(this, &TfrmMain::btnMakeMoneyClick));
 }
 
 void TfrmMain::CreateBanner(TAlignLayout* window) {
@@ -96,8 +102,9 @@ void TfrmMain::CreateBanner(TAlignLayout* window) {
   // The pictures are centred by FormShow and FormResize, not by a layout.
   imgBanner = Named(OwnedBy<TImage>(panBanner), "imgBanner");
   imgBanner->setGeometry(0, 0, 0, 0);
-  gifBanner = Named(OwnedBy<TImage>(panBanner), "gifBanner");
-  gifBanner->setGeometry(0, 0, 0, 0);
+  connect(imgBanner, &TImage::Clicked, this, Handler(this, &TfrmMain::imgBannerClick));
+  gifBanner = gif::qt::CreateBannerAnimator(panBanner);
+  gifBanner->OnClick = [this](gif::qt::TImageControl&) { Handler(this, &TfrmMain::gifBannerClick)(); };
 }
 
 void TfrmMain::CreateSummary(TAlignLayout* window) {
@@ -125,6 +132,8 @@ void TfrmMain::CreateLinks(TAlignLayout* window) {
   auto* links = OwnedBy<TAlignLayout>(panLinks, QSize(kDesignClientSize.width(), kLinksHeight));
   lblLink1URL = Named(OwnedBy<TskLinkLabel>(panLinks, Qt::AlignLeft), "lblLink1URL");
   lblLink2URL = Named(OwnedBy<TskLinkLabel>(panLinks, Qt::AlignRight), "lblLink2URL");
+  for (TskLinkLabel* label : {lblLink1URL, lblLink2URL})
+    connect(label, &TskLinkLabel::Clicked, this, [label] { OpenWithDefaultHandler(label->URL); });
   links->AddPlaced(lblLink1URL, QRect(13, 8, 0, 0), {}, TAutoSize::KeepLeft);
   // Right-justified: its right edge stays 13 pixels from the strip's edge
   // whatever the caption's length.
@@ -140,9 +149,9 @@ void TfrmMain::CreateTreePane(TAlignLayout* window) {
   skSplitter1 = Named(OwnedBy<TskSplitter>(this, window, skGroupBox1, kMinPaneSize), "skSplitter1");
   window->AddDocked(skSplitter1, TAlign::Left, kSplitterWidth);
   connect(tvwMain, &TskTreeView::itemSelectionChanged, this, [this] {
-    if (!emptying_tree_) tvwMainChange(SelectedNode());
+    if (!emptying_tree_) Handler(this, &TfrmMain::tvwMainChange)(SelectedNode());
   });
-  connect(tvwMain, &TskTreeView::KeyDown, this, &TfrmMain::tvwMainKeyDown);
+  connect(tvwMain, &TskTreeView::KeyDown, this, Handler(this, &TfrmMain::tvwMainKeyDown));
 }
 
 void TfrmMain::CreatePages(TAlignLayout* window) {
@@ -177,12 +186,12 @@ void TfrmMain::CreateTasksPage() {
   buttons->AddPlaced(btnEdit, QRect(119, 9, 133, 20), kLeftBottom);
   buttons->AddPlaced(btnRemove, QRect(255, 9, 150, 20), kLeftBottom);
 
-  connect(lvwItems, &TskListView::ItemChanged, this, &TfrmMain::lvwItemsChange);
-  connect(lvwItems, &TskListView::DblClick, this, &TfrmMain::lvwItemsDblClick);
-  connect(lvwItems, &TskListView::KeyDown, this, &TfrmMain::lvwItemsKeyDown);
-  connect(btnAdd, &TskButton::clicked, this, &TfrmMain::btnAddClick);
-  connect(btnEdit, &TskButton::clicked, this, &TfrmMain::btnEditClick);
-  connect(btnRemove, &TskButton::clicked, this, &TfrmMain::btnRemoveClick);
+  connect(lvwItems, &TskListView::ItemChanged, this, Handler(this, &TfrmMain::lvwItemsChange));
+  connect(lvwItems, &TskListView::DblClick, this, Handler(this, &TfrmMain::lvwItemsDblClick));
+  connect(lvwItems, &TskListView::KeyDown, this, Handler(this, &TfrmMain::lvwItemsKeyDown));
+  connect(btnAdd, &TskButton::clicked, this, Handler(this, &TfrmMain::btnAddClick));
+  connect(btnEdit, &TskButton::clicked, this, Handler(this, &TfrmMain::btnEditClick));
+  connect(btnRemove, &TskButton::clicked, this, Handler(this, &TfrmMain::btnRemoveClick));
 }
 
 void TfrmMain::CreateCalendarPage() {
@@ -209,12 +218,12 @@ void TfrmMain::CreateCalendarPage() {
   buttons->AddPlaced(btnEditHour, QRect(2, 8, 133, 20), kLeftBottom);
   buttons->AddPlaced(skButton3, QRect(138, 8, 150, 20), kLeftBottom);
 
-  connect(skMonthCalendar1, &TskMonthCalendar::NumberClick, this, &TfrmMain::skMonthCalendar1NumberClick);
-  connect(skMonthCalendar1, &TskMonthCalendar::MouseEnter, this, &TfrmMain::skMonthCalendar1MouseEnter);
-  connect(skMonthCalendar1, &TskMonthCalendar::MouseLeave, this, &TfrmMain::skMonthCalendar1MouseLeave);
-  connect(lvwToDo, &TskListView::DblClick, this, &TfrmMain::lvwToDoDblClick);
-  connect(btnEditHour, &TskButton::clicked, this, &TfrmMain::btnEditHourClick);
-  connect(skButton3, &TskButton::clicked, this, &TfrmMain::skButton3Click);
+  connect(skMonthCalendar1, &TskMonthCalendar::NumberClick, this, Handler(this, &TfrmMain::skMonthCalendar1NumberClick));
+  connect(skMonthCalendar1, &TskMonthCalendar::MouseEnter, this, Handler(this, &TfrmMain::skMonthCalendar1MouseEnter));
+  connect(skMonthCalendar1, &TskMonthCalendar::MouseLeave, this, Handler(this, &TfrmMain::skMonthCalendar1MouseLeave));
+  connect(lvwToDo, &TskListView::DblClick, this, Handler(this, &TfrmMain::lvwToDoDblClick));
+  connect(btnEditHour, &TskButton::clicked, this, Handler(this, &TfrmMain::btnEditHourClick));
+  connect(skButton3, &TskButton::clicked, this, Handler(this, &TfrmMain::skButton3Click));
 }
 
 void TfrmMain::CreateComponents() {
@@ -226,18 +235,18 @@ void TfrmMain::CreateComponents() {
   AddProject1 = Named(skPopupMenu1->addAction(QStringLiteral("New Project")), "AddProject1");
   Rename1 = Named(skPopupMenu1->addAction(QStringLiteral("Edit")), "Rename1");
   Delete1 = Named(skPopupMenu1->addAction(QStringLiteral("Delete")), "Delete1");
-  connect(NewCategory1, &QAction::triggered, this, &TfrmMain::NewCategory1Click);
-  connect(AddProject1, &QAction::triggered, this, &TfrmMain::AddProject1Click);
-  connect(Rename1, &QAction::triggered, this, &TfrmMain::Rename1Click);
-  connect(Delete1, &QAction::triggered, this, &TfrmMain::Delete1Click);
+  connect(NewCategory1, &QAction::triggered, this, Handler(this, &TfrmMain::NewCategory1Click));
+  connect(AddProject1, &QAction::triggered, this, Handler(this, &TfrmMain::AddProject1Click));
+  connect(Rename1, &QAction::triggered, this, Handler(this, &TfrmMain::Rename1Click));
+  connect(Delete1, &QAction::triggered, this, Handler(this, &TfrmMain::Delete1Click));
   // The menu opens without holding up the tree.
   connect(tvwMain, &TskTreeView::PopupRequested, skPopupMenu1,
           [this](const QPoint& position) { skPopupMenu1->popup(position); });
 
   Timer1 = Named(OwnedBy<QTimer>(this), "Timer1");
   Timer1->setInterval(1000);
-  connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+  connect(Timer1, &QTimer::timeout, this, Handler(this, &TfrmMain::Timer1Timer));
   Timer2 = Named(OwnedBy<QTimer>(this), "Timer2");
   Timer2->setInterval(100);
-  connect(Timer2, &QTimer::timeout, this, &TfrmMain::Timer2Timer);
+  connect(Timer2, &QTimer::timeout, this, Handler(this, &TfrmMain::Timer2Timer));
 }

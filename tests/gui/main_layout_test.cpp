@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "gif/qt/TGIFAnimator.h"
 #include "gui/MainWindowFixture.h"
 #include "ui/controls/Bevel.h"
 #include "ui/controls/Button.h"

@@ -200,7 +200,7 @@ TEST(UpdateVersions, ConversionFollowsTheSeparatorAndSinglePrecision) {
   EXPECT_EQ(update::OfferedVersion("1.03", ','), 0.0f);
   EXPECT_EQ(update::OfferedVersion("1.0200000001", '.'), update::AppVersion);
   EXPECT_EQ(update::UpdaterArguments("u", ',').at(1), "1,01999998092651");
-  EXPECT_EQ(update::UpdateBaseUrl(), "http://update.example.net/liveupdate/project_tarvik/");
+  EXPECT_EQ(update::UpdateBaseUrl(), "http://update.tarvik.invalid/liveupdate/project_tarvik/");
 }
 
 }  // namespace
