@@ -1,23 +1,17 @@
 #include "app/Configuration.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "VendorAddresses.h"
 #include "platform/AppFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
+#include "platform/Text.h"
 
 namespace {
 
 const std::string kConfigFile = "dbconfig.dat";
 const std::string kSection = "Settings";
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-  return text;
-}
 
 size_t Pick(std::mt19937& random, size_t count) {
   return std::uniform_int_distribution<size_t>(0, count - 1)(random);
@@ -79,7 +73,7 @@ std::string BannerPictureFile(int position) {
 }
 
 std::string BannerDecoderName(const std::string& banner_path) {
-  return Lower(platform::AppFolder() + FileNamePart(banner_path));
+  return platform::LowerAscii(platform::AppFolder() + FileNamePart(banner_path));
 }
 
 bool IsGifBanner(const std::string& decoder_name) { return decoder_name.find(".gif") != std::string::npos; }

@@ -4,16 +4,10 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
+#include "platform/Text.h"
 
 namespace platform {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // The folders desktop entries live in, most personal first.
 std::vector<std::string> ApplicationFolders() {
@@ -76,13 +70,13 @@ std::optional<std::string> DesktopEntryExec(std::string_view entry_text) {
   while (start < entry_text.size()) {
     size_t end = entry_text.find('\n', start);
     if (end == std::string_view::npos) end = entry_text.size();
-    const std::string_view line = Trimmed(entry_text.substr(start, end - start));
+    const std::string_view line = TrimmedOfBlanks(entry_text.substr(start, end - start));
     start = end + 1;
     if (line.starts_with('[')) {
       in_entry_group = line == "[Desktop Entry]";
     } else if (in_entry_group && line.starts_with("Exec")) {
-      const std::string_view rest = Trimmed(line.substr(4));
-      if (rest.starts_with('=')) return std::string(Trimmed(rest.substr(1)));
+      const std::string_view rest = TrimmedOfBlanks(line.substr(4));
+      if (rest.starts_with('=')) return std::string(TrimmedOfBlanks(rest.substr(1)));
     }
   }
   return std::nullopt;
@@ -93,11 +87,11 @@ std::optional<std::string> DefaultBrowserCommand() {
     // $BROWSER may list several commands separated by ":"; the first is
     // the user's choice.
     const std::string_view commands(browser);
-    return std::string(Trimmed(commands.substr(0, commands.find(':'))));
+    return std::string(TrimmedOfBlanks(commands.substr(0, commands.find(':'))));
   }
   const auto entry_name = RunAndCapture({"xdg-settings", "get", "default-web-browser"});
   if (!entry_name) return std::nullopt;
-  const std::string name(Trimmed(*entry_name));
+  const std::string name(TrimmedOfBlanks(*entry_name));
   if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
   for (const std::string& folder : ApplicationFolders()) {
     const std::string path = folder + name;

@@ -38,6 +38,20 @@ char32_t LowerCase(char32_t c) {
   return LatinLowerCase(c);
 }
 
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return lower;
+}
+
+std::string_view TrimmedOfBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n\v\f";
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
   size_t i = 0;
   size_t j = 0;
