@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "skin/qt/SkinForm.h"
 #include "ui/Handler.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Button.h"
@@ -43,6 +44,7 @@ TEntryDialog::TEntryDialog(const QString& caption, QSize client_size, std::strin
   edtName->setObjectName(QStringLiteral("edtName"));
   connect(skButton1, &TskButton::clicked, this, Handler(this, &TEntryDialog::skButton1Click));
   connect(skButton2, &TskButton::clicked, this, &TEntryDialog::reject);
+  skin::qt::TskSkinForm::Attach(*this);
 }
 
 void TEntryDialog::PlaceButtons(QRect ok, QRect cancel) {

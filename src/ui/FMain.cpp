@@ -12,6 +12,7 @@
 #include "net/TNetHTTP.h"
 #include "platform/ErrorReport.h"
 #include "skin/TskData.h"
+#include "skin/qt/SkinForm.h"
 #include "skin/stored/StoredSkin.h"
 #include "ui/MainUpdateHost.h"
 #include "update/UpdateCheck.h"
@@ -25,13 +26,16 @@
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent),
+      skSkinForm1(std::make_unique<skin::qt::TskSkinForm>(*this, skin::qt::TSkinFormRole::MainWindow)),
       skCompressedStoredSkin1(std::make_unique<TskCompressedStoredSkin>()),
-      skData1(std::make_unique<TskData>()),
+      skData1(std::make_unique<TskData>(skSkinForm1.get())),
       msgMain(std::make_unique<TskMessageBox>(this)),
       NetAntiFreeze1(std::make_unique<TNetAntiFreeze>()),
       NetHTTP1(CreateNetHTTP1()) {
   setObjectName("frmMain");
   setWindowTitle("Project Tarvik");
+  // The client area; the skinned frame grows the window around it.
+  resize(772, 566);
   // The skin stored with the window dresses every window from the start.
   skin::LoadStoredSkin(*skCompressedStoredSkin1);
   skData1->SetCompressedStoredSkin(skCompressedStoredSkin1.get());
@@ -43,7 +47,6 @@ TfrmMain::TfrmMain(QWidget* parent)
   // message box from now on.
   platform::SetErrorPresenter([this](const std::string& message) { msgMain->Inform(message); });
   CreateControls();
-  resize(772, 566);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   ArrangeNow(this);

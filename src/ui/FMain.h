@@ -32,6 +32,9 @@ class TMainUpdateHost;
 class TNetAntiFreeze;
 class TNetHTTP;
 class TskCompressedStoredSkin;
+namespace skin::qt {
+class TskSkinForm;
+}
 class TskData;
 namespace gif::qt {
 class TGIFAnimator;
@@ -95,6 +98,7 @@ class TfrmMain : public QWidget {
   TskButton* skButton3;
 
   // Components.
+  std::unique_ptr<skin::qt::TskSkinForm> skSkinForm1;
   std::unique_ptr<TskCompressedStoredSkin> skCompressedStoredSkin1;
   std::unique_ptr<TskData> skData1;
   std::unique_ptr<TskMessageBox> msgMain;

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "skin/qt/SkinStyle.h"
 #include "ui/controls/SkinName.h"
 
 TskGauge::TskGauge(QWidget* parent) : QWidget(parent) { SetSkinDataName(this, "statusgauge"); }
@@ -34,6 +35,7 @@ QString TskGauge::DisplayText() const {
 
 void TskGauge::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (skin::qt::PaintSkinnedGauge(*this, painter, Percent(), DisplayText())) return;
   const QRect frame = rect().adjusted(0, 0, -1, -1);
   painter.fillRect(rect(), palette().base());
   const QRect inner = rect().adjusted(1, 1, -1, -1);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "skin/qt/SkinForm.h"
 #include "ui/controls/SkinName.h"
 
 TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type,
@@ -16,8 +17,13 @@ TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type
   box->setFont(ArialPixels(15));
   box->setTextFormat(Qt::PlainText);
   QPushButton* ok = box->addButton(QMessageBox::Ok);
+  SetSkinDataName(ok, "button");
   QPushButton* cancel = nullptr;
-  if (buttons == TMsgDlgButtons::OkCancel) cancel = box->addButton(QMessageBox::Cancel);
+  if (buttons == TMsgDlgButtons::OkCancel) {
+    cancel = box->addButton(QMessageBox::Cancel);
+    SetSkinDataName(cancel, "button");
+  }
+  skin::qt::TskSkinForm::Attach(*box);
   box->setDefaultButton(ok);
   box->setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
   box->exec();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "skin/qt/SkinStyle.h"
 #include "ui/controls/OwnedBy.h"
 #include "ui/controls/SkinName.h"
 
@@ -84,15 +85,19 @@ QRect TskMonthCalendar::DayRect(QDate day) const {
 
 void TskMonthCalendar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().base());
-  painter.fillRect(QRect(0, 0, width(), kTitleHeight), palette().button());
-  painter.setPen(palette().buttonText().color());
-  QFont bold = font();
-  bold.setBold(true);
-  painter.setFont(bold);
-  painter.drawText(QRect(0, 0, width(), kTitleHeight), Qt::AlignCenter,
-                   QLocale::c().monthName(date_.month()) + QLatin1Char(' ') + QString::number(date_.year()));
+  const QString title = QLocale::c().monthName(date_.month()) + QLatin1Char(' ') + QString::number(date_.year());
+  const bool skinned = skin::qt::PaintSkinnedCalendar(*this, painter, title);
+  if (!skinned) {
+    painter.fillRect(rect(), palette().base());
+    painter.fillRect(QRect(0, 0, width(), kTitleHeight), palette().button());
+    painter.setPen(palette().buttonText().color());
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(QRect(0, 0, width(), kTitleHeight), Qt::AlignCenter, title);
+  }
   painter.setFont(font());
+  painter.setPen(palette().text().color());
   static const char* const kDayNames[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
   for (int column = 0; column < 7; ++column) {
     const QRect cell(width() * column / 7, kTitleHeight, width() / 7, kDayNamesHeight);
@@ -106,7 +111,8 @@ void TskMonthCalendar::paintEvent(QPaintEvent*) {
     const QRect cell = DayRect(day);
     const bool in_month = day.month() == date_.month();
     if (day == date_) {
-      painter.fillRect(cell.adjusted(1, 1, -1, -1), palette().highlight());
+      if (!skin::qt::PaintSkinnedSelection(*this, painter, cell.adjusted(1, 1, -1, -1)))
+        painter.fillRect(cell.adjusted(1, 1, -1, -1), palette().highlight());
       painter.setPen(palette().highlightedText().color());
     } else {
       painter.setPen(in_month ? palette().text().color() : palette().mid().color());

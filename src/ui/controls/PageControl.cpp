@@ -1,5 +1,6 @@
 #include "ui/controls/PageControl.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QTabBar>
 
@@ -47,6 +48,12 @@ TskTabSheet* TskPageControl::AddPage(const QString& caption) {
   static_cast<TAlignLayout*>(layout())->SetExtent(tabs_, tabs_->sizeHint().height());
   ShowOnly(tabs_->currentIndex());
   return page;
+}
+
+bool TskPageControl::event(QEvent* event) {
+  if (event->type() == QEvent::LayoutRequest)
+    static_cast<TAlignLayout*>(layout())->SetExtent(tabs_, tabs_->sizeHint().height());
+  return QWidget::event(event);
 }
 
 int TskPageControl::ActivePageIndex() const { return tabs_->currentIndex(); }

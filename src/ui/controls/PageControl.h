@@ -26,6 +26,10 @@ class TskPageControl : public QWidget {
   void SetActivePageIndex(int index);
   QTabBar* Tabs() const { return tabs_; }
 
+ protected:
+  // A new skin or font changes the tabs' height; the pages give way.
+  bool event(QEvent* event) override;
+
  private:
   void ShowOnly(int index);
 

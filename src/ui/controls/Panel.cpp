@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "skin/qt/SkinStyle.h"
 #include "ui/controls/SkinName.h"
 
 TskPanel::TskPanel(TPanelBorder border, QWidget* parent) : QWidget(parent), border_(border) {
@@ -9,8 +10,9 @@ TskPanel::TskPanel(TPanelBorder border, QWidget* parent) : QWidget(parent), bord
 }
 
 void TskPanel::paintEvent(QPaintEvent*) {
-  if (border_ == TPanelBorder::None) return;
   QPainter painter(this);
+  if (skin::qt::PaintSkinnedPanel(*this, painter, border_ != TPanelBorder::None)) return;
+  if (border_ == TPanelBorder::None) return;
   const QColor light = palette().light().color();
   const QColor dark = palette().dark().color();
   const QColor top_left = border_ == TPanelBorder::Lowered ? dark : light;

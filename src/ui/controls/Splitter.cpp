@@ -1,8 +1,10 @@
 #include "ui/controls/Splitter.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 
+#include "skin/qt/SkinStyle.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/SkinName.h"
 
@@ -10,6 +12,12 @@ TskSplitter::TskSplitter(TAlignLayout* layout, QWidget* resized, int min_size, Q
     : QWidget(parent), layout_(layout), resized_(resized), min_size_(min_size) {
   SetSkinDataName(this, "vsplitter");
   setCursor(Qt::SplitHCursor);
+}
+
+void TskSplitter::paintEvent(QPaintEvent*) {
+  // Without a skin the bar is the window's background, as a plain splitter.
+  QPainter painter(this);
+  skin::qt::PaintSkinnedSplitter(*this, painter);
 }
 
 void TskSplitter::mousePressEvent(QMouseEvent* event) {

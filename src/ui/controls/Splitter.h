@@ -12,6 +12,7 @@ class TskSplitter : public QWidget {
   TskSplitter(TAlignLayout* layout, QWidget* resized, int min_size, QWidget* parent);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,0 +1,71 @@
+#include "skin/qt/SkinDrawing.h"
+#include "skin/qt/SkinImage.h"
+
+namespace skin::qt {
+
+void DrawComposed(QPainter& painter, const QPixmap& pixmap, const QRect& target) {
+  if (pixmap.isNull()) return;
+  QPoint at = target.topLeft();
+  if (pixmap.width() != target.width()) at.rx() += (target.width() - pixmap.width()) / 2;
+  if (pixmap.height() != target.height()) at.ry() += (target.height() - pixmap.height()) / 2;
+  painter.drawPixmap(at, pixmap);
+}
+
+const Rect& StateOr(const Rect& state, const Rect& normal) {
+  return state.Width() > 0 && state.Height() > 0 ? state : normal;
+}
+
+namespace {
+
+const Rect& ButtonState(const TskDataSkinButtonControl& entry, QStyle::State state) {
+  if (!(state & QStyle::State_Enabled)) return StateOr(entry.DisabledSkinRect, entry.SkinRect);
+  if (state & (QStyle::State_Sunken | QStyle::State_On)) return StateOr(entry.DownSkinRect, entry.SkinRect);
+  if (state & QStyle::State_MouseOver) return StateOr(entry.ActiveSkinRect, entry.SkinRect);
+  return entry.SkinRect;
+}
+
+}  // namespace
+
+void DrawButton(TSkinPaint paint, const TskDataSkinButtonControl& entry, const QRect& rect, QStyle::State state) {
+  DrawComposed(paint.painter, paint.pieces.Entry(entry, ButtonState(entry, state), rect.size(), true), rect);
+}
+
+QColor ButtonTextColour(const TskDataSkinButtonControl& entry, QStyle::State state) {
+  if (!(state & QStyle::State_Enabled)) return ToQColor(entry.DisabledFontColor);
+  if (state & (QStyle::State_Sunken | QStyle::State_On)) return ToQColor(entry.DownFontColor);
+  if (state & QStyle::State_MouseOver) return ToQColor(entry.ActiveFontColor);
+  return ToQColor(entry.Font.colour);
+}
+
+void DrawCheckImage(TSkinPaint paint, const TskDataSkinCheckRadioControl& entry, const QRect& rect,
+                    QStyle::State state) {
+  const bool checked = state & QStyle::State_On;
+  const Rect& normal = checked ? entry.CheckImageRect : entry.UnCheckImageRect;
+  const Rect* piece = &normal;
+  if (!(state & QStyle::State_Enabled))
+    piece = &StateOr(checked ? entry.UnEnabledCheckImageRect : entry.UnEnabledUnCheckImageRect, normal);
+  else if (state & QStyle::State_MouseOver)
+    piece = &StateOr(checked ? entry.ActiveCheckImageRect : entry.ActiveUnCheckImageRect, normal);
+  DrawComposed(paint.painter, paint.pieces.Piece(entry.PictureIndex, *piece), rect);
+}
+
+QSize CheckImageSize(const TskDataSkinCheckRadioControl& entry) {
+  return QSize(entry.CheckImageRect.Width(), entry.CheckImageRect.Height());
+}
+
+void DrawFieldButton(TSkinPaint paint, int picture_index, const Rect& normal, const Rect& active, const Rect& down,
+                     const Rect& disabled, const QRect& rect, QStyle::State state) {
+  const Rect* piece = &normal;
+  if (!(state & QStyle::State_Enabled))
+    piece = &StateOr(disabled, normal);
+  else if (state & (QStyle::State_Sunken | QStyle::State_On))
+    piece = &StateOr(down, normal);
+  else if (state & QStyle::State_MouseOver)
+    piece = &StateOr(active, normal);
+  // The button's picture is drawn for the field's design height; a taller
+  // or shorter field keeps its ends and repeats its middle rows.
+  const int ends = piece->Height() / 3;
+  DrawComposed(paint.painter, paint.pieces.VerticalStrip(picture_index, *piece, ends, ends, rect.height()), rect);
+}
+
+}  // namespace skin::qt

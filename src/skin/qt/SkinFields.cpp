@@ -1,0 +1,37 @@
+#include <algorithm>
+
+#include "skin/qt/SkinDrawing.h"
+
+namespace skin::qt {
+
+void DrawEdit(TSkinPaint paint, const TskDataSkinEditControl& entry, const QRect& rect, QStyle::State state) {
+  const bool active = (state & QStyle::State_HasFocus) || (state & QStyle::State_MouseOver);
+  const Rect& piece = active ? StateOr(entry.ActiveSkinRect, entry.SkinRect) : entry.SkinRect;
+  DrawComposed(paint.painter, paint.pieces.Entry(entry, piece, rect.size(), true), rect);
+}
+
+QRect ComboBoxButtonRect(const TskDataSkinComboBox& entry, const QRect& rect) {
+  const int width = entry.ButtonRect.Width();
+  if (width <= 0) return {};
+  // The button's picture carries the field's right border with it.
+  return QRect(rect.right() + 1 - width, rect.top(), width, rect.height());
+}
+
+QRect ComboBoxTextRect(const TskDataSkinComboBox& entry, const QRect& rect) {
+  const QRect button = ComboBoxButtonRect(entry, rect);
+  QRect text = rect.adjusted(entry.ClientRect.left + 2, entry.ClientRect.top,
+                             -(entry.SkinRect.Width() - entry.ClientRect.right),
+                             -(entry.SkinRect.Height() - entry.ClientRect.bottom));
+  if (!button.isNull()) text.setRight(std::min(text.right(), button.left() - 2));
+  return text;
+}
+
+void DrawComboBox(TSkinPaint paint, const TskDataSkinComboBox& entry, const QRect& rect, const QRect& button,
+                  QStyle::State state) {
+  DrawComposed(paint.painter, paint.pieces.Entry(entry, entry.SkinRect, rect.size(), true), rect);
+  if (!button.isNull())
+    DrawFieldButton(paint, entry.PictureIndex, entry.ButtonRect, entry.ActiveButtonRect, entry.DownButtonRect,
+                    entry.UnEnabledButtonRect, button, state);
+}
+
+}  // namespace skin::qt

@@ -1,0 +1,96 @@
+#pragma once
+#include <QMargins>
+#include <QObject>
+#include <QPalette>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <optional>
+#include <vector>
+
+#include "skin/SkinMessages.h"
+#include "skin/SkinObjects.h"
+
+class QMouseEvent;
+class QWidget;
+
+namespace skin::qt {
+
+enum class TSkinFormRole {
+  // The program's window: minimise and maximise buttons, resizable, and the
+  // owner of the skin every window wears.
+  MainWindow,
+  // A dialog or message box: a close button, and the size its window says.
+  Dialog,
+};
+
+// The skinned frame of one window (skSkinForm1): the frame picture of
+// FORMINFO around the window's controls, the caption text in the skin's
+// caption font, the system menu, minimise, maximise and close buttons,
+// moving and resizing through the frame, and the frame mask as the
+// window's shape. It hears the skin messages: SkinChanging drops the frame,
+// SkinChanged puts on the new one, and every window follows at once.
+class TskSkinForm : public QObject, public SkinListener {
+  Q_OBJECT
+ public:
+  TskSkinForm(QWidget& window, TSkinFormRole role);
+  ~TskSkinForm() override;
+
+  // Gives a dialog or message box a skin form that the window owns; call
+  // before the window is first shown.
+  static void Attach(QWidget& window);
+
+  void OnSkinMessage(SkinMessage message, TskData& skin_data, int parameter) override;
+
+  bool Framed() const { return framed_; }
+  QMargins Margins() const { return margins_; }
+  // Where each caption button sits at the window's present size.
+  std::optional<QRect> ButtonPlace(Command command) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct TButton {
+    const TskDataSkinStdButton* object;
+    QRect place;
+  };
+
+  void Wear(const TskData& data);
+  void Drop();
+  void SetFrame(QMargins margins, bool frameless);
+  void Paint();
+  void PaintCaption(QPainter& painter, int text_right) const;
+  void UpdateMask();
+  QPixmap FramePicture();
+  std::vector<TButton> Buttons() const;
+  const TskDataSkinStdButton* ButtonAt(QPoint point) const;
+  bool Shows(Command command) const;
+  bool Resizable() const;
+
+  bool Press(QMouseEvent& event);
+  bool Drag(QMouseEvent& event);
+  bool Release(QMouseEvent& event);
+  void RunCommand(Command command, QPoint where);
+
+  QWidget& window_;
+  TSkinFormRole role_;
+  SkinFormMembership membership_;
+  const TskData* skin_ = nullptr;
+  bool framed_ = false;
+  QMargins margins_;
+  std::optional<QPalette> plain_palette_;
+
+  QPixmap frame_picture_;
+  const TskDataSkinStdButton* hovered_ = nullptr;
+  const TskDataSkinStdButton* pressed_ = nullptr;
+
+  // A move or resize that the window system would not run for us.
+  enum class TDrag { None, Move, Resize };
+  TDrag drag_ = TDrag::None;
+  Qt::Edges drag_edges_;
+  QPoint drag_start_;
+  QRect drag_start_geometry_;
+};
+
+}  // namespace skin::qt

@@ -1,0 +1,56 @@
+#include "skin/qt/SkinImage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace skin::qt {
+
+QImage WrapBitmap(const platform::Bitmap& bitmap) {
+  if (bitmap.IsEmpty()) return {};
+  const std::size_t count = static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.height);
+  if (bitmap.format == platform::Bitmap::Format::Argb32) {
+    if (bitmap.pixels.size() < count) return {};
+    return QImage(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+                  static_cast<qsizetype>(bitmap.width) * 4, QImage::Format_ARGB32);
+  }
+  if (bitmap.indexes.size() < count) return {};
+  QImage image(bitmap.indexes.data(), bitmap.width, bitmap.height, bitmap.width, QImage::Format_Indexed8);
+  QList<QRgb> colours(bitmap.palette.begin(), bitmap.palette.end());
+  // An index past the palette would read outside Qt's colour table.
+  colours.resize(256, 0xFF000000u);
+  image.setColorTable(colours);
+  return image;
+}
+
+QFont ToQFont(const SkinFont& font) {
+  QFont out(QString::fromStdString(font.name));
+  out.setPixelSize(std::max(1, static_cast<int>(std::lround(std::abs(font.height) / 1.12))));
+  out.setBold(font.style.bold);
+  out.setItalic(font.style.italic);
+  out.setUnderline(font.style.underline);
+  out.setStrikeOut(font.style.strikeout);
+  return out;
+}
+
+QRegion ToQRegion(const Region& region) {
+  // Mask runs are one pixel high and never overlap, so sorted they already
+  // form the y-x bands setRects takes in one go; anything taller (a client
+  // rectangle) is united afterwards.
+  QList<QRect> runs;
+  QRegion out;
+  for (const Rect& r : region.rects) {
+    if (r.Width() <= 0 || r.Height() <= 0) continue;
+    if (r.Height() == 1)
+      runs.push_back(ToQRect(r));
+    else
+      out += ToQRect(r);
+  }
+  std::sort(runs.begin(), runs.end(), [](const QRect& a, const QRect& b) {
+    return a.top() != b.top() ? a.top() < b.top() : a.left() < b.left();
+  });
+  QRegion banded;
+  banded.setRects(runs.constData(), static_cast<int>(runs.size()));
+  return out.isEmpty() ? banded : out.united(banded);
+}
+
+}  // namespace skin::qt
