@@ -29,7 +29,8 @@ using MainLayoutTest = MainWindowTest;
 
 TEST_F(MainLayoutTest, OpensWithItsStoredSizeCaptionAndButtons) {
   Open();
-  EXPECT_EQ(window->size(), QSize(772, 566));
+  // The skinned frame lies around the client area.
+  EXPECT_EQ(window->contentsRect().size(), QSize(772, 566));
   EXPECT_EQ(window->windowTitle(), "Project Tarvik");
   const std::tuple<TskButton*, const char*, QRect> buttons[] = {
       {window->btn1, "New Project", {6, 5, 99, 20}},
@@ -51,13 +52,14 @@ TEST_F(MainLayoutTest, OpensWithItsStoredSizeCaptionAndButtons) {
   EXPECT_NE(window->btnAdd->focusPolicy(), Qt::NoFocus) << "the task buttons are tab stops";
   EXPECT_EQ(window->btnAdd->cursor().shape(), Qt::PointingHandCursor);
 
-  EXPECT_EQ(window->skPanel1->geometry(), QRect(0, 0, 772, 36));
-  EXPECT_EQ(window->panBanner->geometry(), QRect(0, 36, 772, 65));
-  EXPECT_EQ(window->skPanel2->geometry(), QRect(0, 101, 772, 87));
-  EXPECT_EQ(window->panLinks->geometry(), QRect(0, 530, 772, 36));
-  EXPECT_EQ(window->skGroupBox1->geometry(), QRect(0, 188, 201, 342));
-  EXPECT_EQ(window->skSplitter1->geometry(), QRect(201, 188, 10, 342));
-  EXPECT_EQ(window->pgcMain->geometry(), QRect(211, 188, 561, 342));
+  const QPoint client = window->contentsRect().topLeft();
+  EXPECT_EQ(window->skPanel1->geometry(), QRect(0, 0, 772, 36).translated(client));
+  EXPECT_EQ(window->panBanner->geometry(), QRect(0, 36, 772, 65).translated(client));
+  EXPECT_EQ(window->skPanel2->geometry(), QRect(0, 101, 772, 87).translated(client));
+  EXPECT_EQ(window->panLinks->geometry(), QRect(0, 530, 772, 36).translated(client));
+  EXPECT_EQ(window->skGroupBox1->geometry(), QRect(0, 188, 201, 342).translated(client));
+  EXPECT_EQ(window->skSplitter1->geometry(), QRect(201, 188, 10, 342).translated(client));
+  EXPECT_EQ(window->pgcMain->geometry(), QRect(211, 188, 561, 342).translated(client));
   EXPECT_EQ(window->skBevel1->geometry(), QRect(10, 13, 752, 62));
   EXPECT_EQ(window->MainGauge->geometry(), QRect(96, 43, 652, 19));
   EXPECT_EQ(window->skMonthCalendar1->geometry(), QRect(10, 12, 200, 150));
@@ -135,8 +137,8 @@ TEST_F(MainLayoutTest, BannerPicturesAreCentredHalvingEachOperandTowardZero) {
   Open();
   window->imgBanner->SetPicture(QPixmap(105, 105));
   window->gifBanner->resize(99, 10);
-  window->resize(773, 566);
-  window->resize(772, 566);
+  window->resize(QSize(773, 566).grownBy(window->contentsMargins()));
+  window->resize(QSize(772, 566).grownBy(window->contentsMargins()));
   EXPECT_EQ(window->imgBanner->pos(), QPoint(334, -20));
   EXPECT_EQ(window->gifBanner->pos(), QPoint(337, 27));
 }
@@ -145,7 +147,7 @@ TEST_F(MainLayoutTest, PlannerPanelFillsThePageRightOfTheCalendar) {
   Open();
   EXPECT_EQ(window->skTabSheet2->width(), 559);
   EXPECT_EQ(window->skPanel6->width(), 339);
-  window->resize(900, 600);
+  window->resize(QSize(900, 600).grownBy(window->contentsMargins()));
   EXPECT_EQ(window->skPanel6->width(), window->skTabSheet2->width() - 220);
   EXPECT_EQ(window->skPanel6->width(), 467);
 }
@@ -158,7 +160,7 @@ TEST_F(MainLayoutTest, WideningKeepsRightAnchoredLabelsAndStretchesBevelAndGauge
   const int link_right = window->lblLink2URL->geometry().right();
   const int start_left = window->lblStartDate->x();
   const int end_left = window->lblEndDate->x();
-  window->resize(872, 566);
+  window->resize(QSize(872, 566).grownBy(window->contentsMargins()));
   QTest::qWait(0);
   EXPECT_EQ(window->lblStartDate->x(), start_left + 100);
   EXPECT_EQ(window->lblEndDate->x(), end_left + 100);

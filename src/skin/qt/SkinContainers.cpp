@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdlib>
+
 #include "skin/qt/SkinDrawing.h"
 #include "skin/qt/SkinImage.h"
 
@@ -17,6 +20,13 @@ QRect Fitted(const Rect& r, const Rect& skin_rect, const QRect& rect) {
   const int dh = rect.height() - skin_rect.Height();
   return QRect(QPoint(rect.left() + r.left, rect.top() + r.top),
                QPoint(rect.left() + r.right + dw - 1, rect.top() + r.bottom + dh - 1));
+}
+
+// `preferred` when it reads on `background`, otherwise black or white.
+QColor ReadableOn(const QColor& background, const QColor& preferred) {
+  const auto luminance = [](const QColor& c) { return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000; };
+  if (std::abs(luminance(background) - luminance(preferred)) >= 110) return preferred;
+  return luminance(background) < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
 }  // namespace
@@ -106,15 +116,25 @@ void DrawGauge(TSkinPaint paint, const TskDataSkinGaugeControl& entry, const QRe
   DrawComposed(paint.painter, paint.pieces.Entry(entry, entry.SkinRect, rect.size(), true), rect);
   const QRect area = GaugeProgressArea(entry, rect);
   const int filled = area.width() * std::clamp(percent, 0, 100) / 100;
+  const QRect bar_rect(area.left(), area.top(), filled, area.height());
+  QColor text_over_bar = ToQColor(entry.Font.colour);
   if (filled > 0) {
     const QPixmap bar = paint.pieces.HorizontalStrip(entry.PictureIndex, entry.ProgressRect, entry.BeginOffset,
                                                      entry.EndOffset, filled);
-    if (!bar.isNull()) paint.painter.drawPixmap(QRect(area.left(), area.top(), filled, area.height()), bar);
+    if (!bar.isNull()) {
+      paint.painter.drawPixmap(bar_rect, bar);
+      text_over_bar = ReadableOn(bar.toImage().pixelColor(bar.width() / 2, bar.height() / 2), text_over_bar);
+    }
   }
+  // The text reads in the skin's colour over the empty part and in a
+  // colour that stands out from the bar over the filled part.
   QPainter& painter = paint.painter;
   painter.save();
   painter.setFont(ToQFont(entry.Font));
   painter.setPen(ToQColor(entry.Font.colour));
+  painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
+  painter.setClipRect(bar_rect);
+  painter.setPen(text_over_bar);
   painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
   painter.restore();
 }

@@ -499,6 +499,9 @@ int TskSkinStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
       return 1;
     }
   }
+  // A skinned list marks the selected row by its picture alone, not the
+  // tree's branch lines beside it.
+  if (skin_ && hint == SH_ItemView_ShowDecorationSelected && FindEntry(widget, nullptr)) return 0;
   return QProxyStyle::styleHint(hint, option, widget, returned);
 }
 

@@ -1,0 +1,41 @@
+#include "skin_qt/SkinQtFixture.h"
+
+#include <fstream>
+
+#include "skin/qt/SkinStyle.h"
+#include "skin/stored/StoredSkin.h"
+
+namespace skinqttest {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "skin_qt_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  skin::qt::TskSkinStyle::Installed();
+  return app;
+}
+
+std::unique_ptr<TskData> DefaultSkinData(skin::SkinListener* owner) {
+  static TskCompressedStoredSkin stored;
+  if (stored.IsEmpty()) skin::LoadStoredSkin(stored);
+  auto data = std::make_unique<TskData>(owner);
+  data->LoadCompressedStoredSkin(stored);
+  return data;
+}
+
+void LoadSkinBytes(TskData& data, const std::string& file) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "tarvik_skin_qt_test.dat";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << file;
+  }
+  data.LoadFromCompressedFile(path.string());
+  std::filesystem::remove(path);
+}
+
+std::filesystem::path SourceFile(const std::string& relative) {
+  return std::filesystem::path(TARVIK_SOURCE_DIR) / relative;
+}
+
+}  // namespace skinqttest

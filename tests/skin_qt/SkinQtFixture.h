@@ -1,0 +1,24 @@
+#pragma once
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "skin/TskData.h"
+
+namespace skinqttest {
+
+// One application for all tests, with the skin style installed.
+QApplication& App();
+
+// The default skin as the main window holds it, told to no window: tests
+// hand it to the style or the forms themselves.
+std::unique_ptr<TskData> DefaultSkinData(skin::SkinListener* owner = nullptr);
+
+// Loads the compressed skin file bytes `file` into `data`, through a
+// temporary file, as the configuration loads "dbskin.dat".
+void LoadSkinBytes(TskData& data, const std::string& file);
+
+std::filesystem::path SourceFile(const std::string& relative);
+
+}  // namespace skinqttest

@@ -1,0 +1,120 @@
+// The style: which controls wear their skin entry, and what it draws.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "skin/SkinComposition.h"
+#include "skin/qt/SkinDrawing.h"
+#include "skin/qt/SkinImage.h"
+#include "skin/qt/SkinStyle.h"
+#include "skin/SkinStreams.h"
+#include "skin_qt/SkinQtFixture.h"
+
+namespace {
+
+using skin::qt::TskSkinStyle;
+
+class SkinStyleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    skinqttest::App();
+    data = skinqttest::DefaultSkinData();
+    TskSkinStyle::Installed().SetSkin(data.get());
+  }
+  void TearDown() override { TskSkinStyle::Installed().SetSkin(nullptr); }
+
+  static QImage Rendered(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+  std::unique_ptr<TskData> data;
+};
+
+QPushButton* NamedButton(const char* element, QWidget* parent) {
+  auto* button = new QPushButton(QStringLiteral("Go"), parent);
+  button->setProperty("SkinDataName", QString::fromLatin1(element));
+  button->setGeometry(0, 0, 80, 22);
+  return button;
+}
+
+TEST_F(SkinStyleTest, AControlWhoseEntryTheSkinLacksKeepsTheStandardLook) {
+  QWidget window;
+  QPushButton* skinned = NamedButton("button", &window);
+  QPushButton* unknown = NamedButton("nosuchentry", &window);
+  const QImage skinned_look = Rendered(*skinned);
+  const QImage unknown_look = Rendered(*unknown);
+  TskSkinStyle::Installed().SetSkin(nullptr);
+  EXPECT_EQ(Rendered(*unknown), unknown_look) << "an entry the skin lacks draws as without skin";
+  EXPECT_NE(Rendered(*skinned), skinned_look) << "the entry the skin has changes the look";
+}
+
+TEST_F(SkinStyleTest, ButtonsShowThePictureOfTheirState) {
+  const auto* entry = dynamic_cast<const TskDataSkinButtonControl*>(data->FindControl("button"));
+  ASSERT_NE(entry, nullptr);
+  const QImage picture = skin::qt::WrapBitmap(data->ActivePictures()[entry->PictureIndex]);
+  QWidget window;
+  QPushButton* button = NamedButton("button", &window);
+  // A corner pixel comes from the corner piece of the state's rectangle.
+  const auto corner = [&](const skin::Rect& state) { return picture.pixel(state.left + 1, state.top + 1) | 0xFF000000u; };
+  EXPECT_EQ(Rendered(*button).pixel(1, 1), corner(entry->SkinRect));
+  button->setEnabled(false);
+  EXPECT_EQ(Rendered(*button).pixel(1, 1), corner(entry->DisabledSkinRect));
+  button->setEnabled(true);
+  button->setDown(true);
+  EXPECT_EQ(Rendered(*button).pixel(1, 1), corner(entry->DownSkinRect));
+}
+
+TEST_F(SkinStyleTest, AKindOneEntryAtItsOwnSizeIsItsSkinRectanglePixelForPixel) {
+  const auto* panel = dynamic_cast<const TskDataSkinPanelControl*>(data->FindControl("panel"));
+  ASSERT_NE(panel, nullptr);
+  const skin::Rect& s = panel->SkinRect;
+  const QImage composed =
+      TskSkinStyle::Installed().Pieces()->Entry(*panel, s, QSize(s.Width(), s.Height()), true).toImage();
+  const QImage picture = skin::qt::WrapBitmap(data->ActivePictures()[panel->PictureIndex]);
+  EXPECT_EQ(composed.convertToFormat(QImage::Format_RGB32),
+            picture.copy(skin::qt::ToQRect(s)).convertToFormat(QImage::Format_RGB32));
+}
+
+// A hint picture whose top edge's middle is red in its left half and green
+// in its right half.
+std::string HintSkin(bool top_stretch) {
+  const auto colour = [](int x, int y) -> std::uint32_t {
+    if (y >= 4) return 0x808080;
+    if (x < 4 || x >= 20) return 0x000000;
+    return x < 12 ? 0xFF0000 : 0x00FF00;
+  };
+  const std::string ini = skintest::SkinIni({}, {}) +
+                          "[HINTWINDOW]\r\nwindowpictureindex=0\r\nlefttoppoint=4,4\r\nrighttoppoint=20,4\r\n"
+                          "leftbottompoint=4,16\r\nrightbottompoint=20,16\r\nclientrect=4,4,20,16\r\n"
+                          "topstretch=" +
+                          std::string(top_stretch ? "1" : "0") + "\r\n";
+  skintest::StreamPictures pictures;
+  pictures.active = {skintest::Bmp24(24, 20, colour)};
+  return skintest::CompressedFile(skintest::SkinStream(3, pictures, ini));
+}
+
+QImage HintPanel(TskData& data, int width) {
+  TskSkinStyle& style = TskSkinStyle::Installed();
+  style.SetSkin(&data);
+  QImage image(width, 20, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  skin::qt::DrawHintPanel({painter, *style.Pieces()}, data.HintWindow(), image.rect());
+  return image;
+}
+
+TEST_F(SkinStyleTest, AHintWhoseEntrySetsTopStretchScalesItsTopEdgeInsteadOfRepeatingIt) {
+  TskData stretched_skin, tiled_skin;
+  skinqttest::LoadSkinBytes(stretched_skin, HintSkin(true));
+  skinqttest::LoadSkinBytes(tiled_skin, HintSkin(false));
+  // 40 pixels of top edge from a 16 pixel piece: scaled, the red half runs
+  // to the middle; repeated, green follows red every 8 pixels.
+  const QImage stretched = HintPanel(stretched_skin, 48);
+  const QImage tiled = HintPanel(tiled_skin, 48);
+  EXPECT_EQ(QColor(stretched.pixel(4 + 15, 1)), QColor(Qt::red));
+  EXPECT_EQ(QColor(stretched.pixel(4 + 25, 1)), QColor(Qt::green));
+  EXPECT_EQ(QColor(tiled.pixel(4 + 15, 1)), QColor(Qt::green));
+  EXPECT_EQ(QColor(tiled.pixel(4 + 17, 1)), QColor(Qt::red));
+  TskSkinStyle::Installed().SetSkin(nullptr);
+}
+
+}  // namespace
