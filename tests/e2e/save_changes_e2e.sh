@@ -44,13 +44,15 @@ sleep 0.5
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 
-# Window coordinates at the stored client size: the tree's second row is the
-# project "Site"; the task list's first check box sits at the left of its
-# first row; "Save Changes" is the second button of the button bar.
-click 60 238
-click 222 220
+# Window coordinates at the stored client size, inside the skinned frame
+# (4 pixels of border at the left, a 32 pixel caption bar above): the tree's
+# second row is the project "Site"; the task list's first check box sits at
+# the left of its first row; "Save Changes" is the second button of the
+# button bar.
+click 64 270
+click 226 252
 [[ -n $screenshot ]] && import -window root "$screenshot"
-click 158 15
+click 162 47
 
 expected_projects=$'Header^Site^Work^1/1/2008^2/1/2008^\r\n^True^,^Write copy^,^^,^^,^^\r\nEndProject\r\n'
 for _ in $(seq 50); do
