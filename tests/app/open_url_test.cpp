@@ -62,6 +62,16 @@ TEST_F(StubBrowser, AddressReachesTheBrowserAsOneUnchangedArgument) {
   EXPECT_FALSE(folder_.Has("owned")) << "nothing in the address may run";
 }
 
+TEST_F(StubBrowser, NoBrowserKnownStartsNothing) {
+  // Neither $BROWSER nor a default browser's desktop entry: xdg-settings is
+  // not on the PATH either.
+  ::unsetenv("BROWSER");
+  const std::string path = std::getenv("PATH");
+  ::setenv("PATH", folder_.Path().c_str(), 1);
+  EXPECT_FALSE(OpenUrl("http://example.com/"));
+  ::setenv("PATH", path.c_str(), 1);
+}
+
 TEST_F(StubBrowser, FoundButNotStartableStillCountsAsTried) {
   ::setenv("BROWSER", folder_.File("no-such-browser").c_str(), 1);
   EXPECT_TRUE(OpenUrl("http://example.com/"));
