@@ -660,6 +660,10 @@ def write_ini(t, e, path):
     ctl("groupbox", "panel", **custom(e["groupbox"], 6, 24, 6, 6), bgpictureindex=-1,
         captionrect=rect(1, 1, 46, 21), alignment="tacenter",
         **font("Arial", 14, "fsbold", t["accent"] if t["name"] == "Modern" else t["caption_text"]))
+    # The month calendar: a box like the group box, the month's name in its
+    # caption bar.
+    ctl("monthcalendar", "panel", **custom(e["groupbox"], 6, 24, 6, 6), bgpictureindex=-1,
+        captionrect=rect(1, 1, 46, 21), alignment="tacenter", **font("Arial", 14, "fsbold", t["text"]))
     ctl("bevel", "bevel", pictureindex=0, skinrect=r(e["bevel"]),
         lightcolor=colour(t["bevel_light"]), darkcolor=colour(t["bevel_dark"]))
     ctl("button", "button", **custom(e["button"][0], *[BUTTON_EDGE] * 4),

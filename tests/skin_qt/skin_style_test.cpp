@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "skin/SkinComposition.h"
 #include "skin/qt/SkinDrawing.h"
@@ -115,6 +117,35 @@ TEST_F(SkinStyleTest, AHintWhoseEntrySetsTopStretchScalesItsTopEdgeInsteadOfRepe
   EXPECT_EQ(QColor(tiled.pixel(4 + 15, 1)), QColor(Qt::green));
   EXPECT_EQ(QColor(tiled.pixel(4 + 17, 1)), QColor(Qt::red));
   TskSkinStyle::Installed().SetSkin(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinStyleTest, AFieldsDropDownButtonIsTheFieldsButtonPicture) {
+  const auto* entry = dynamic_cast<const TskDataSkinEditControl*>(data->FindControl("buttonedit"));
+  ASSERT_NE(entry, nullptr);
+  QLineEdit field;
+  field.setProperty("SkinDataName", QStringLiteral("buttonedit"));
+  field.resize(120, 22);
+  auto* button = new QToolButton(&field);
+  button->setArrowType(Qt::DownArrow);
+  const skin::Rect& piece = entry->ButtonRect;
+  button->setGeometry(120 - piece.Width(), 0, piece.Width(), piece.Height());
+  const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = skin::qt::WrapBitmap(data->ActivePictures()[entry->PictureIndex])
+                             .copy(skin::qt::ToQRect(piece))
+                             .convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, picture);
+  // A date field's button is narrower and lower than the picture: the
+  // middle of the picture, with its arrow, still shows.
+  button->setGeometry(120 - 17, 1, 16, 20);
+  const QImage small = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int arrow_pixels = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 16; ++x) arrow_pixels += QColor(small.pixel(x, y)).lightness() < 160;
+  EXPECT_GT(arrow_pixels, 6);
 }
 
 }  // namespace

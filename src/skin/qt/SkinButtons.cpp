@@ -62,10 +62,14 @@ void DrawFieldButton(TSkinPaint paint, int picture_index, const Rect& normal, co
     piece = &StateOr(down, normal);
   else if (state & QStyle::State_MouseOver)
     piece = &StateOr(active, normal);
-  // The button's picture is drawn for the field's design height; a taller
-  // or shorter field keeps its ends and repeats its middle rows.
-  const int ends = piece->Height() / 3;
-  DrawComposed(paint.painter, paint.pieces.VerticalStrip(picture_index, *piece, ends, ends, rect.height()), rect);
+  // The button's picture holds its arrow; a button of another size shows
+  // the whole picture fitted to it, arrow included.
+  const QPixmap picture = paint.pieces.Piece(picture_index, *piece);
+  if (picture.isNull()) return;
+  paint.painter.save();
+  paint.painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  paint.painter.drawPixmap(rect, picture);
+  paint.painter.restore();
 }
 
 }  // namespace skin::qt

@@ -19,9 +19,9 @@ QRect ComboBoxButtonRect(const TskDataSkinComboBox& entry, const QRect& rect) {
 
 QRect ComboBoxTextRect(const TskDataSkinComboBox& entry, const QRect& rect) {
   const QRect button = ComboBoxButtonRect(entry, rect);
-  QRect text = rect.adjusted(entry.ClientRect.left + 2, entry.ClientRect.top,
-                             -(entry.SkinRect.Width() - entry.ClientRect.right),
-                             -(entry.SkinRect.Height() - entry.ClientRect.bottom));
+  // The text keeps clear of the side borders and takes the whole height,
+  // so that a field shorter than the skin's still shows whole letters.
+  QRect text = rect.adjusted(entry.ClientRect.left + 2, 1, -(entry.SkinRect.Width() - entry.ClientRect.right), -1);
   if (!button.isNull()) text.setRight(std::min(text.right(), button.left() - 2));
   return text;
 }

@@ -120,9 +120,25 @@ QPixmap TskSkinForm::FramePicture() {
   const Rect source = WholeOf(picture);
   const FittedGeometry fitted = NewGeometry(1, source, geometry, window_.width(), window_.height());
   const platform::Bitmap composed =
-      ComposeSkinImage(picture, source, geometry, fitted.geometry, window_.width(), window_.height(), true);
+      ComposeSkinImage(picture, source, geometry, fitted.geometry, window_.width(), window_.height(), false);
   const QImage image = WrapBitmap(composed);
-  frame_picture_ = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+  if (image.isNull()) return frame_picture_ = QPixmap();
+  frame_picture_ = QPixmap::fromImage(image);
+  // The client piece of a frame picture may carry the edge of the caption
+  // bar; repeated, it would stripe the window. The client area shows the
+  // skin's panel background, or the frame's own client colour.
+  QPainter painter(&frame_picture_);
+  const QRect client = window_.contentsRect();
+  TskSkinStyle* style = TskSkinStyle::Current();
+  const auto* panel = dynamic_cast<const TskDataSkinPanelControl*>(skin_->FindControl("panel"));
+  if (style && style->Pieces() && panel) {
+    DrawPanel({painter, *style->Pieces()}, *panel, client, false);
+  } else {
+    const Rect& c = skin_->FormInfo().ClientRect;
+    const QImage whole = WrapBitmap(picture);
+    const QPoint middle((c.left + c.right) / 2, (c.top + c.bottom) / 2);
+    if (whole.valid(middle)) painter.fillRect(client, whole.pixelColor(middle));
+  }
   return frame_picture_;
 }
 

@@ -4,6 +4,11 @@
 #include <cmath>
 
 namespace skin::qt {
+namespace {
+
+constexpr double kArialCellPerEm = 1.117;
+
+}  // namespace
 
 QImage WrapBitmap(const platform::Bitmap& bitmap) {
   if (bitmap.IsEmpty()) return {};
@@ -24,7 +29,9 @@ QImage WrapBitmap(const platform::Bitmap& bitmap) {
 
 QFont ToQFont(const SkinFont& font) {
   QFont out(QString::fromStdString(font.name));
-  out.setPixelSize(std::max(1, static_cast<int>(std::lround(std::abs(font.height) / 1.12))));
+  // The largest em whose cell still fits the height, as the window system
+  // that skins were made for picks it.
+  out.setPixelSize(std::max(1, static_cast<int>(std::abs(font.height) / kArialCellPerEm)));
   out.setBold(font.style.bold);
   out.setItalic(font.style.italic);
   out.setUnderline(font.style.underline);

@@ -26,7 +26,7 @@ inline QColor ToQColor(Colour colour) {
 
 // A skin font height counts the whole character cell, as the skin format's
 // fonts always did; Arial's cell is about 1.12 times its em, which is what
-// Qt's pixel size measures.
+// Qt's pixel size measures: height 14 is a 12 pixel font.
 QFont ToQFont(const SkinFont& font);
 
 QRegion ToQRegion(const Region& region);

@@ -163,6 +163,10 @@ void TskSkinStyle::ApplySkinColours(QWidget* widget) const {
   } else if (const auto* view = dynamic_cast<const TskDataSkinTextViewControl*>(entry)) {
     palette.setColor(QPalette::Base, ToQColor(view->BGColor));
     palette.setColor(QPalette::Text, ToQColor(view->Font.colour));
+    // Grid lines: a quarter of the way from the background to the text.
+    const QColor base = ToQColor(view->BGColor), text = ToQColor(view->Font.colour);
+    palette.setColor(QPalette::Midlight, QColor((3 * base.red() + text.red()) / 4, (3 * base.green() + text.green()) / 4,
+                                                (3 * base.blue() + text.blue()) / 4));
     if (const auto* list = EntryOf<TskDataSkinListBox>(widget, "listbox"))
       palette.setColor(QPalette::HighlightedText, ToQColor(list->ActiveFontColor));
   } else if (qobject_cast<QMenu*>(widget) && ObjectNamed<TskDataSkinMenuItem>(*skin_, "menuitem")) {
@@ -197,12 +201,6 @@ bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOp
     case PE_PanelButtonTool:
     case PE_FrameButtonTool: {
       const QWidget* parent = widget ? widget->parentWidget() : nullptr;
-      if (const auto* edit = EntryOf<TskDataSkinEditControl>(parent); edit && edit->ButtonRect.Width() > 0) {
-        if (element == PE_PanelButtonTool)
-          DrawFieldButton(paint, edit->PictureIndex, edit->ButtonRect, edit->ActiveButtonRect, edit->DownButtonRect,
-                          edit->UnEnabledButtonRect, option->rect, option->state);
-        return true;
-      }
       if (SkinName(parent) == QLatin1String("monthcalendar"))
         if (const auto* button = EntryOf<TskDataSkinButtonControl>(widget, "button")) {
           if (element == PE_PanelButtonTool) DrawButton(paint, *button, option->rect, option->state);
@@ -362,6 +360,15 @@ bool TskSkinStyle::DrawSkinnedComplexControl(ComplexControl control, const QStyl
         return true;
       }
       return false;
+    case CC_ToolButton: {
+      // A date field's drop-down button is the field's button picture,
+      // arrow included.
+      const auto* edit = EntryOf<TskDataSkinEditControl>(widget ? widget->parentWidget() : nullptr);
+      if (!edit || edit->ButtonRect.Width() <= 0) return false;
+      DrawFieldButton(paint, edit->PictureIndex, edit->ButtonRect, edit->ActiveButtonRect, edit->DownButtonRect,
+                      edit->UnEnabledButtonRect, option->rect, option->state);
+      return true;
+    }
     case CC_GroupBox:
       if (const auto* entry = EntryOf<TskDataSkinPanelControl>(widget)) {
         const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
@@ -499,6 +506,8 @@ int TskSkinStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
       return 1;
     }
   }
+  // Skinned buttons say what they do in words alone.
+  if (skin_ && hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
   // A skinned list marks the selected row by its picture alone, not the
   // tree's branch lines beside it.
   if (skin_ && hint == SH_ItemView_ShowDecorationSelected && FindEntry(widget, nullptr)) return 0;
