@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -146,6 +151,75 @@ TEST_F(SkinStyleTest, AFieldsDropDownButtonIsTheFieldsButtonPicture) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 16; ++x) arrow_pixels += QColor(small.pixel(x, y)).lightness() < 160;
   EXPECT_GT(arrow_pixels, 6);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinStyleTest, TheSkinDressesALabelAndGivesItsOwnLookBackWhenItGoes) {
+  const auto* entry = dynamic_cast<const TskDataSkinStdLabelControl*>(data->FindControl("stdlabel"));
+  ASSERT_NE(entry, nullptr);
+  QLabel label(QStringLiteral("Progress:"));
+  QFont own_font(QStringLiteral("Arial"));
+  own_font.setPixelSize(11);
+  label.setFont(own_font);
+  label.setProperty("SkinDataName", QStringLiteral("stdlabel"));
+  const QColor own_colour = label.palette().color(QPalette::WindowText);
+  label.ensurePolished();
+  EXPECT_EQ(label.palette().color(QPalette::WindowText), skin::qt::ToQColor(entry->Font.colour));
+  EXPECT_EQ(label.font().pixelSize(), skin::qt::ToQFont(entry->Font).pixelSize());
+
+  TskSkinStyle::Installed().SetSkin(nullptr);
+  EXPECT_EQ(label.palette().color(QPalette::WindowText), own_colour);
+  EXPECT_EQ(label.font().pixelSize(), 11);
+}
+
+TEST_F(SkinStyleTest, AGroupBoxKeepsItsContentsInsideTheSkinsBorderAndCaptionBar) {
+  const auto* entry = dynamic_cast<const TskDataSkinPanelControl*>(data->FindControl("groupbox"));
+  ASSERT_NE(entry, nullptr);
+  QGroupBox box(QStringLiteral("Projects"));
+  box.setProperty("SkinDataName", QStringLiteral("groupbox"));
+  box.resize(201, 342);
+  box.ensurePolished();
+  QEvent changed(QEvent::StyleChange);
+  QApplication::sendEvent(&box, &changed);
+  const skin::Rect& s = entry->SkinRect;
+  const skin::Rect& c = entry->ClientRect;
+  EXPECT_EQ(box.contentsMargins(), QMargins(c.left, c.top, s.Width() - c.right, s.Height() - c.bottom));
+}
+
+TEST_F(SkinStyleTest, ListsScrollWithTheSkinsScrollBars) {
+  const auto* vertical = dynamic_cast<const TskDataSkinScrollBarControl*>(data->FindControl("vscrollbar"));
+  ASSERT_NE(vertical, nullptr);
+  QTreeWidget list;
+  list.setProperty("SkinDataName", QStringLiteral("listview"));
+  list.ensurePolished();
+  list.verticalScrollBar()->ensurePolished();
+  EXPECT_EQ(list.verticalScrollBar()->sizeHint().width(), vertical->SkinRect.Width());
+  // A scroll bar outside any skinned list keeps the standard width.
+  QScrollBar loose(Qt::Vertical);
+  TskSkinStyle::Installed().SetSkin(nullptr);
+  const int standard = loose.sizeHint().width();
+  TskSkinStyle::Installed().SetSkin(data.get());
+  EXPECT_EQ(loose.sizeHint().width(), standard);
+}
+
+TEST_F(SkinStyleTest, PopupMenuItemsAndSeparatorsTakeTheHeightsOfTheirPictures) {
+  const int index = data->GetObjectIndex("menuitem");
+  ASSERT_GE(index, 0);
+  const auto* item = dynamic_cast<const TskDataSkinMenuItem*>(data->SkinObjects()[index].get());
+  ASSERT_NE(item, nullptr);
+  QMenu menu;
+  QAction* first = menu.addAction(QStringLiteral("New Category"));
+  QAction* separator = menu.addSeparator();
+  menu.addAction(QStringLiteral("New Project"));
+  menu.ensurePolished();
+  menu.adjustSize();
+  EXPECT_EQ(menu.actionGeometry(first).height(), item->SkinRect.Height());
+  EXPECT_EQ(menu.actionGeometry(separator).height(), item->DividerRect.Height());
+  // The items sit inside the popup picture's border.
+  EXPECT_EQ(menu.actionGeometry(first).top(), data->PopupWindow().ItemsRect.top);
 }
 
 }  // namespace
