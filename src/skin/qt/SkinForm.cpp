@@ -34,6 +34,13 @@ const platform::Bitmap* ActivePicture(const TskData& data, int index) {
 
 }  // namespace
 
+QFont TskSkinForm::CaptionFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(15);
+  font.setBold(true);
+  return font;
+}
+
 TskSkinForm::TskSkinForm(QWidget& window, TSkinFormRole role)
     : window_(window), role_(role), membership_(*this) {
   window_.installEventFilter(this);
@@ -237,7 +244,7 @@ void TskSkinForm::PaintCaption(QPainter& painter, int text_right) const {
                                    : caption->Alignment == Alignment::LeftJustify ? Qt::AlignLeft
                                                                                   : Qt::AlignRight;
   const bool active = window_.isActiveWindow();
-  painter.setFont(ToQFont(caption->Font));
+  painter.setFont(CaptionFont());
   const QString title = painter.fontMetrics().elidedText(window_.windowTitle(), Qt::ElideRight, text.width());
   const int flags = horizontal | Qt::AlignVCenter | Qt::TextSingleLine;
   if (caption->Shadow) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QMargins>
 #include <QObject>
 #include <QPalette>
@@ -41,6 +42,10 @@ class TskSkinForm : public QObject, public SkinListener {
   static void Attach(QWidget& window);
 
   void OnSkinMessage(SkinMessage message, TskData& skin_data, int parameter) override;
+
+  // The windows' caption font: the program's own, whatever the skin's
+  // caption object says; the skin gives its colours.
+  static QFont CaptionFont();
 
   bool Framed() const { return framed_; }
   QMargins Margins() const { return margins_; }
