@@ -8,7 +8,7 @@
 
 namespace skinqttest {
 
-// One application for all tests, with the skin style installed.
+// The one application of the test program, with the skin style installed.
 QApplication& App();
 
 // The default skin as the main window holds it, told to no window: tests
