@@ -163,16 +163,19 @@ TEST_F(SkinStyleTest, TheSkinDressesALabelAndGivesItsOwnLookBackWhenItGoes) {
   QLabel label(QStringLiteral("Progress:"));
   QFont own_font(QStringLiteral("Arial"));
   own_font.setPixelSize(11);
+  own_font.setItalic(true);
   label.setFont(own_font);
   label.setProperty("SkinDataName", QStringLiteral("stdlabel"));
   const QColor own_colour = label.palette().color(QPalette::WindowText);
   label.ensurePolished();
   EXPECT_EQ(label.palette().color(QPalette::WindowText), skin::qt::ToQColor(entry->Font.colour));
-  EXPECT_EQ(label.font().pixelSize(), skin::qt::ToQFont(entry->Font).pixelSize());
+  EXPECT_EQ(label.font().family(), skin::qt::ToQFont(entry->Font).family());
+  EXPECT_EQ(label.font().bold(), entry->Font.style.bold);
+  EXPECT_EQ(label.font().pixelSize(), 11) << "a label keeps the size its layout was made for";
 
   TskSkinStyle::Installed().SetSkin(nullptr);
   EXPECT_EQ(label.palette().color(QPalette::WindowText), own_colour);
-  EXPECT_EQ(label.font().pixelSize(), 11);
+  EXPECT_TRUE(label.font().italic());
 }
 
 TEST_F(SkinStyleTest, AGroupBoxKeepsItsContentsInsideTheSkinsBorderAndCaptionBar) {

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 
 #include "skin/TskData.h"
 #include "skin/qt/SkinDrawing.h"
@@ -137,8 +138,12 @@ void TskSkinStyle::ApplySkinColours(QWidget* widget) const {
   const TskDataSkinControl* entry = FindEntry(widget, nullptr);
   if (const auto* label = dynamic_cast<const TskDataSkinStdLabelControl*>(entry)) {
     palette.setColor(QPalette::WindowText, ToQColor(label->Font.colour));
+    // The skin's face, style and colour; the size the window's layout gave
+    // the label, so that captions keep fitting the places they were given.
     QFont skin_font = ToQFont(label->Font);
-    skin_font.setUnderline(widget->font().underline());
+    const QFont& own = widget->font();
+    if (own.pixelSize() > 0) skin_font.setPixelSize(std::min(own.pixelSize(), skin_font.pixelSize()));
+    skin_font.setUnderline(own.underline());
     font = skin_font;
   } else if (const auto* button = dynamic_cast<const TskDataSkinButtonControl*>(entry)) {
     palette.setColor(QPalette::ButtonText, ToQColor(button->Font.colour));
