@@ -162,6 +162,10 @@ void TskSkinStyle::ApplySkinColours(QWidget* widget) const {
   } else if (const auto* edit = dynamic_cast<const TskDataSkinEditControl*>(entry)) {
     palette.setColor(QPalette::Text, ToQColor(edit->Font.colour));
     palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(edit->DisabledFontColor));
+    // A field's drop-down window is framed by a line in the skin's own
+    // line colour.
+    if (const auto* bevel = EntryOf<TskDataSkinBevel>(widget, "bevel"))
+      palette.setColor(QPalette::WindowText, ToQColor(bevel->DarkColor));
   } else if (const auto* combo = dynamic_cast<const TskDataSkinComboBox*>(entry)) {
     palette.setColor(QPalette::Text, ToQColor(combo->Font.colour));
     palette.setColor(QPalette::ButtonText, ToQColor(combo->Font.colour));
