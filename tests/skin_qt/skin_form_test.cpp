@@ -147,4 +147,19 @@ TEST_F(SkinFormTest, DraggingTheCaptionMovesTheWindow) {
   EXPECT_EQ(window.pos(), start + QPoint(30, 20));
 }
 
+TEST_F(SkinFormTest, DraggingTheBottomRightCornerResizesTheWindow) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QSize start = window.size();
+  const QPoint grip(window.width() - 2, window.height() - 2);
+  QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, grip);
+  const QPoint to = grip + QPoint(40, 25);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), window.mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(&window, &move);
+  QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, to);
+  EXPECT_EQ(window.size(), start + QSize(40, 25));
+  EXPECT_EQ(window.contentsRect().size(), QSize(340, 225));
+}
+
 }  // namespace
