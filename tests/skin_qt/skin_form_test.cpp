@@ -162,4 +162,22 @@ TEST_F(SkinFormTest, DraggingTheBottomRightCornerResizesTheWindow) {
   EXPECT_EQ(window.contentsRect().size(), QSize(340, 225));
 }
 
+TEST_F(SkinFormTest, AnInactiveWindowsFrameIsDimmedByTheSkinsEffect) {
+  ASSERT_TRUE(data->FormInfo().AutoRenderingInactiveImage);
+  ASSERT_EQ(data->FormInfo().InactiveEffect, skin::InactiveEffect::Brightness);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  // A point of the caption bar between the caption and the buttons.
+  const QPoint caption(window.width() / 2 + 40, 16);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const QColor active = window.grab().toImage().pixelColor(caption);
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const QColor inactive = window.grab().toImage().pixelColor(caption);
+  EXPECT_GT(inactive.lightness(), active.lightness() + 20);
+}
+
 }  // namespace

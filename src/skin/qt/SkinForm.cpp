@@ -32,6 +32,32 @@ const platform::Bitmap* ActivePicture(const TskData& data, int index) {
   return &pictures[static_cast<std::size_t>(index)];
 }
 
+// The frame of an inactive window: the active picture brightened, darkened,
+// greyed or inverted; the effects of other kinds show grey.
+QImage InactiveLook(const QImage& active, InactiveEffect effect) {
+  QImage look = active.convertToFormat(QImage::Format_ARGB32);
+  if (effect == InactiveEffect::Invert) {
+    look.invertPixels(QImage::InvertRgb);
+    return look;
+  }
+  for (int y = 0; y < look.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(look.scanLine(y));
+    for (int x = 0; x < look.width(); ++x) {
+      const QRgb p = row[x];
+      int r = qRed(p), g = qGreen(p), b = qBlue(p);
+      if (effect == InactiveEffect::Brightness) {
+        r += (255 - r) * 2 / 5, g += (255 - g) * 2 / 5, b += (255 - b) * 2 / 5;
+      } else if (effect == InactiveEffect::Darkness) {
+        r = r * 3 / 5, g = g * 3 / 5, b = b * 3 / 5;
+      } else {
+        r = g = b = qGray(p);
+      }
+      row[x] = qRgba(r, g, b, qAlpha(p));
+    }
+  }
+  return look;
+}
+
 }  // namespace
 
 QFont TskSkinForm::CaptionFont() {
@@ -120,17 +146,25 @@ void TskSkinForm::SetFrame(QMargins margins, bool frameless) {
   window_.update();
 }
 
-QPixmap TskSkinForm::FramePicture() {
-  if (!frame_picture_.isNull() && frame_picture_.size() == window_.size()) return frame_picture_;
-  const platform::Bitmap& picture = skin_->MainBitmap();
-  const PieceGeometry geometry = FrameGeometry(skin_->FormInfo());
+QPixmap TskSkinForm::FramePicture(bool active) {
+  if (!frame_picture_.isNull() && frame_picture_.size() == window_.size() && frame_active_ == active)
+    return frame_picture_;
+  const TskDataSkinFormInfo& info = skin_->FormInfo();
+  // An inactive window shows the skin's inactive picture, or the active one
+  // dimmed by the skin's effect.
+  const bool own_inactive = !active && !skin_->InactiveBitmap().IsEmpty();
+  const platform::Bitmap& picture = own_inactive ? skin_->InactiveBitmap() : skin_->MainBitmap();
+  const PieceGeometry geometry = FrameGeometry(info);
   const Rect source = WholeOf(picture);
   const FittedGeometry fitted = NewGeometry(1, source, geometry, window_.width(), window_.height());
   const platform::Bitmap composed =
       ComposeSkinImage(picture, source, geometry, fitted.geometry, window_.width(), window_.height(), false);
   const QImage image = WrapBitmap(composed);
+  frame_active_ = active;
   if (image.isNull()) return frame_picture_ = QPixmap();
-  frame_picture_ = QPixmap::fromImage(image);
+  frame_picture_ = QPixmap::fromImage(!active && !own_inactive && info.AutoRenderingInactiveImage
+                                          ? InactiveLook(image, info.InactiveEffect)
+                                          : image);
   // The client piece of a frame picture may carry the edge of the caption
   // bar; repeated, it would stripe the window. The client area shows the
   // skin's panel background, or the frame's own client colour.
@@ -203,10 +237,12 @@ const TskDataSkinStdButton* TskSkinForm::ButtonAt(QPoint point) const {
 
 void TskSkinForm::Paint() {
   QPainter painter(&window_);
-  const QPixmap frame = FramePicture();
-  if (!frame.isNull()) painter.drawPixmap(0, 0, frame);
-
   const bool active = window_.isActiveWindow();
+  const QPixmap frame = FramePicture(active);
+  if (!frame.isNull()) painter.drawPixmap(0, 0, frame);
+  const TskDataSkinFormInfo& info = skin_->FormInfo();
+  const bool dimmed = !active && skin_->InactiveBitmap().IsEmpty() && info.AutoRenderingInactiveImage;
+
   const bool maximized = window_.isMaximized();
   int text_right = window_.width() - margins_.right();
   for (const TButton& button : Buttons()) {
@@ -225,7 +261,9 @@ void TskSkinForm::Paint() {
       piece = restore ? StateOr(b.RestoreInactiveRect, piece) : StateOr(b.InactiveSkinRect, piece);
     const platform::Bitmap pixels = CopySkinImage(*picture, piece);
     const QImage image = WrapBitmap(pixels);
-    if (!image.isNull()) painter.drawImage(button.place.topLeft(), image);
+    if (image.isNull()) continue;
+    // The buttons dim with the frame they sit on.
+    painter.drawImage(button.place.topLeft(), dimmed && hovered_ != &b ? InactiveLook(image, info.InactiveEffect) : image);
   }
   PaintCaption(painter, text_right);
 }

@@ -67,7 +67,7 @@ class TskSkinForm : public QObject, public SkinListener {
   void Paint();
   void PaintCaption(QPainter& painter, int text_right) const;
   void UpdateMask();
-  QPixmap FramePicture();
+  QPixmap FramePicture(bool active);
   std::vector<TButton> Buttons() const;
   const TskDataSkinStdButton* ButtonAt(QPoint point) const;
   bool Shows(Command command) const;
@@ -87,6 +87,7 @@ class TskSkinForm : public QObject, public SkinListener {
   std::optional<QPalette> plain_palette_;
 
   QPixmap frame_picture_;
+  bool frame_active_ = true;
   const TskDataSkinStdButton* hovered_ = nullptr;
   const TskDataSkinStdButton* pressed_ = nullptr;
 
