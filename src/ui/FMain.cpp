@@ -1,8 +1,11 @@
 #include "ui/FMain.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
 #include <QTimer>
 
@@ -98,6 +101,10 @@ void TfrmMain::AddHourRows() {
   std::vector<TListRow> rows;
   for (int row = 1; row <= 24; ++row) rows.push_back({QString::fromStdString(HourCaption(row)), false, {QString()}});
   lvwToDo->SetRows(std::move(rows));
+  // The stored 60 pixels were made for a smaller font than the lists use
+  // here; the column grows so that no hour reads "10:00 ...".
+  lvwToDo->resizeColumnToContents(0);
+  lvwToDo->header()->resizeSection(0, std::max(60, lvwToDo->columnWidth(0)));
 }
 
 void TfrmMain::SelectTasksPage() { pgcMain->SetActivePageIndex(0); }
