@@ -18,7 +18,6 @@
 #include "skin/qt/SkinForm.h"
 #include "skin/stored/StoredSkin.h"
 #include "ui/MainUpdateHost.h"
-#include "update/UpdateCheck.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Image.h"
 #include "ui/controls/ListView.h"
@@ -26,6 +25,7 @@
 #include "ui/controls/MonthCalendar.h"
 #include "ui/controls/PageControl.h"
 #include "ui/controls/Panel.h"
+#include "update/UpdateCheck.h"
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent),
