@@ -30,3 +30,23 @@ TEST(DateMaskTest, KnowsWhereTheSeparatorsAre) {
   EXPECT_TRUE(datemask::IsSeparatorAt("M/d/yyyy", 5));
   EXPECT_FALSE(datemask::IsSeparatorAt("M/d/yyyy", 99));
 }
+
+TEST(DateMaskTest, LongerPatternsAndSeparatorsBeyondAsciiKeepOneSlotPerCharacter) {
+  // Slovenian and Japanese short dates run past 10 characters.
+  EXPECT_EQ(Format("d. M. yyyy", {2008, 7, 5}), " 5.  7. 2008");
+  EXPECT_EQ(Parse("d. M. yyyy", " 5.  7. 2008"), (TDate{2008, 7, 5}));
+  const std::string japanese = "yyyy\u5e74M\u6708d\u65e5";
+  EXPECT_EQ(Format(japanese, {2008, 7, 5}), "2008\u5e74 7\u6708 5\u65e5");
+  EXPECT_EQ(Parse(japanese, "2008\u5e7412\u670831\u65e5"), (TDate{2008, 12, 31}));
+  EXPECT_FALSE(Parse(japanese, "2008\u5e74 7\u6708 5\u65e5 "));
+  EXPECT_FALSE(Parse(japanese, "2008\u5e74 7\u6708 5"));
+  EXPECT_FALSE(Parse(japanese, "2008/ 7\u6708 5\u65e5"));
+  // Character positions, as the field's cursor counts them: "2008年 7月 5日".
+  EXPECT_TRUE(datemask::IsSeparatorAt(japanese, 4));
+  EXPECT_FALSE(datemask::IsSeparatorAt(japanese, 5));
+  EXPECT_FALSE(datemask::IsSeparatorAt(japanese, 6));
+  EXPECT_TRUE(datemask::IsSeparatorAt(japanese, 7));
+  EXPECT_FALSE(datemask::IsSeparatorAt(japanese, 9));
+  EXPECT_TRUE(datemask::IsSeparatorAt(japanese, 10));
+  EXPECT_FALSE(datemask::IsSeparatorAt(japanese, 11));
+}

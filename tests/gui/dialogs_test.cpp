@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -110,6 +112,32 @@ TEST_F(DialogsTest, TabGoesThroughTheFieldsInTheStoredOrder) {
   EXPECT_EQ(project.chkDefault->text(), "Use Default Project To Do List");
 }
 
+TEST_F(DialogsTest, TheOtherDialogsTabInTheirStoredOrderToo) {
+  TfrmTask task(messages, &owner);
+  TfrmCategory category(messages, &owner);
+  TfrmHour hour(messages, &owner);
+  const std::pair<TEntryDialog*, std::vector<QWidget*>> cases[] = {
+      {&task, {task.edtName, task.skButton1, task.skButton2, task.memNotes, task.chkDone, task.edtStartDate,
+               task.edtEndDate}},
+      {&category, {category.skButton1, category.skButton2, category.edtName}},
+      {&hour, {hour.skButton1, hour.skButton2, hour.edtName}},
+  };
+  for (const auto& [dialog, order] : cases) {
+    std::vector<QWidget*> visited;
+    driver.Expect([&, dialog = dialog, count = order.size()](QWidget*) {
+      for (size_t i = 0; i <= count; ++i) {  // one more Tab wraps round to the first
+        visited.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      dialog->reject();
+    });
+    dialog->exec();
+    std::vector<QWidget*> expected = order;
+    expected.push_back(order.front());
+    EXPECT_EQ(visited, expected) << dialog->windowTitle().toStdString();
+  }
+}
+
 TEST_F(DialogsTest, BlankNamesAreRefusedWithEachDialogsMessageAndFocusReturnsToTheName) {
   TTextList none;
   TfrmCreateProject project(none, messages, &owner);
@@ -162,6 +190,33 @@ TEST_F(DialogsTest, EnterAndEscapeInAFieldPressNeitherButton) {
   EXPECT_FALSE(ok);
 }
 
+TEST_F(DialogsTest, EnterAndEscapeInDateFieldsNotesAndTheCategoryBoxPressNeitherButton) {
+  TTextList categories;
+  categories.Add("Work");
+  TfrmCreateProject project(categories, messages, &owner);
+  TfrmTask task(messages, &owner);
+  const std::pair<TEntryDialog*, std::vector<QWidget*>> cases[] = {
+      {&project, {project.edtStartDate, project.edtEndDate, project.cbxCategories}},
+      {&task, {task.memNotes, task.edtStartDate, task.edtEndDate}},
+  };
+  for (const auto& [dialog, fields] : cases) {
+    bool still_open = true;
+    const bool ok = Run(*dialog, [&, fields = fields](TEntryDialog& d) {
+      for (QWidget* field : fields) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QTest::keyClick(field, Qt::Key_Escape);
+        still_open = still_open && d.isVisible();
+      }
+      guitest::Click(d.skButton2);
+    });
+    EXPECT_TRUE(still_open) << dialog->windowTitle().toStdString();
+    EXPECT_FALSE(ok);
+  }
+  EXPECT_EQ(task.memNotes->toPlainText(), QStringLiteral("\n\n")) << "Enter in the notes breaks the line";
+}
+
 TEST_F(DialogsTest, EnterInTheHourDialogsActionRunsTheOkCheck) {
   TfrmHour hour(messages, &owner);
   TModalDriver::TSeenBox seen;
@@ -185,6 +240,23 @@ TEST_F(DialogsTest, ClosingThroughTheFrameIsCancel) {
     d.edtName->setText("Something");
     d.close();
   }));
+}
+
+TEST_F(DialogsTest, MessageBoxAnswersTheButtonPressedAndAFrameCloseIsCancel) {
+  QString caption;
+  driver.Expect([&](QWidget* box) {
+    caption = box->windowTitle();
+    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+  });
+  EXPECT_EQ(messages.MessageDlg("Go on?", TMsgDlgType::Warning, TMsgDlgButtons::OkCancel), TModalResult::Ok);
+  EXPECT_EQ(caption, QStringLiteral("Warning"));
+  driver.Expect([](QWidget* box) { box->close(); });
+  EXPECT_EQ(messages.MessageDlg("Go on?", TMsgDlgType::Information, TMsgDlgButtons::OkCancel),
+            TModalResult::Cancel);
+  driver.Expect([](QWidget* box) { box->close(); });
+  EXPECT_EQ(messages.MessageDlg("Noted.", TMsgDlgType::Information, TMsgDlgButtons::Ok), TModalResult::Cancel);
+  driver.Expect([](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click(); });
+  EXPECT_EQ(messages.MessageDlg("Noted.", TMsgDlgType::Information, TMsgDlgButtons::Ok), TModalResult::Ok);
 }
 
 TEST_F(DialogsTest, ProjectDialogListsTheCategoriesAndSelectsTheFirst) {
@@ -234,7 +306,25 @@ TEST_F(DialogsTest, DateFieldsStartAtTodayAndRefuseKeysThatMakeNoDate) {
   field->setCursorPosition(3);
   QTest::keyClick(field, Qt::Key_2);          // "12/21/2008"
   EXPECT_EQ(field->text(), QStringLiteral("12/21/2008"));
-  EXPECT_LE(field->maxLength(), 10);
+  field->setCursorPosition(10);
+  QTest::keyClick(field, Qt::Key_1);  // past the end the text does not grow
+  EXPECT_EQ(field->text(), QStringLiteral("12/21/2008"));
+}
+
+TEST_F(DialogsTest, DateFieldsTypeOverASelectionAndShowLongerStoredTextsWhole) {
+  TfrmTask task(messages, &owner);
+  TskDateEdit* field = task.edtStartDate;
+  field->setText(QStringLiteral(" 7/ 5/2008"));
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_0);  // over the selection from its start, not past its end
+  EXPECT_FALSE(field->hasSelectedText());
+  QTest::keyClick(field, Qt::Key_3);
+  EXPECT_EQ(field->text(), QStringLiteral("03/ 5/2008"));
+
+  // A date stored in another locale's form is shown, and read back, unchanged.
+  const QString stored = QStringLiteral("Tuesday, 1 July 2008");
+  field->setText(stored);
+  EXPECT_EQ(field->text(), stored);
 }
 
 TEST_F(DialogsTest, DateFieldsTakePastedDatesOnly) {

@@ -31,8 +31,6 @@ class TDateTextValidator : public QValidator {
  private:
   std::string pattern_;
 };
-constexpr int kMaxLength = 10;
-
 datemask::TDate FromQDate(QDate date) { return {date.year(), date.month(), date.day()}; }
 
 }  // namespace
@@ -40,7 +38,9 @@ datemask::TDate FromQDate(QDate date) { return {date.year(), date.month(), date.
 TskDateEdit::TskDateEdit(QWidget* parent) : QLineEdit(parent), pattern_(platform::ShortDateFormat()) {
   SetSkinDataName(this, "buttonedit");
   UseEntryFieldLook(this);
-  setMaxLength(kMaxLength);
+  // No maximum length: QLineEdit would cut a stored date or a longer
+  // locale's date to it, and typing only ever overwrites, so the text keeps
+  // the length of its date form (10 characters for "M/d/yyyy").
   setValidator(OwnedBy<TDateTextValidator>(this, pattern_));
   setAcceptDrops(false);
   drop_down_ = OwnedBy<QToolButton>(this);
@@ -96,7 +96,9 @@ void TskDateEdit::keyPressEvent(QKeyEvent* event) {
   if (typed.size() == 1 && typed[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
     const QChar c = typed[0];
     if (!c.isDigit() && c != QLatin1Char(' ')) return;
-    const int position = NextDigitSlot(cursorPosition());
+    // Typing over a selection (a field tabbed into is all selected) starts
+    // at its first character, as in any other edit.
+    const int position = NextDigitSlot(hasSelectedText() ? selectionStart() : cursorPosition());
     if (Overwrite(position, c)) setCursorPosition(NextDigitSlot(position + 1));
     return;
   }

@@ -2,16 +2,20 @@
 
 #include <vector>
 
+#include "platform/Utf8.h"
+
 namespace datemask {
 namespace {
 
 enum class Field { Separator, Month, Day, Year };
 
-// One slot of the field text per entry.
+// One slot of the field text per character, so that slot numbers are the
+// cursor positions of the edit even where a locale separates with characters
+// beyond ASCII ("2008年 7月 5日").
 struct Slot {
   Field field;
-  char literal;   // for separators
-  bool zero_led;  // "MM", "dd": a single digit is led by "0"
+  std::string_view literal;  // a separator's UTF-8 bytes, within the pattern
+  bool zero_led;             // "MM", "dd": a single digit is led by "0"
 };
 
 std::vector<Slot> Slots(std::string_view pattern) {
@@ -19,14 +23,17 @@ std::vector<Slot> Slots(std::string_view pattern) {
   size_t i = 0;
   while (i < pattern.size()) {
     const char letter = pattern[i];
+    if (letter != 'M' && letter != 'd' && letter != 'y') {
+      const size_t start = i;
+      platform::NextCodePoint(pattern, i);
+      slots.push_back({Field::Separator, pattern.substr(start, i - start), false});
+      continue;
+    }
     size_t run = 1;
     while (i + run < pattern.size() && pattern[i + run] == letter) ++run;
-    Field field = Field::Separator;
-    size_t width = run;
-    if (letter == 'M') field = Field::Month, width = 2;
-    if (letter == 'd') field = Field::Day, width = 2;
-    if (letter == 'y') field = Field::Year, width = run <= 2 ? 2 : 4;
-    for (size_t k = 0; k < width; ++k) slots.push_back({field, letter, run >= 2});
+    const Field field = letter == 'M' ? Field::Month : letter == 'd' ? Field::Day : Field::Year;
+    const size_t width = field == Field::Year && run > 2 ? 4 : 2;
+    for (size_t k = 0; k < width; ++k) slots.push_back({field, {}, run >= 2});
     i += run;
   }
   return slots;
@@ -74,22 +81,24 @@ std::string Format(std::string_view pattern, TDate date) {
 
 std::optional<TDate> Parse(std::string_view pattern, std::string_view text) {
   const std::vector<Slot> slots = Slots(pattern);
-  if (text.size() != slots.size()) return std::nullopt;
   TDate date;
   int year_width = 4;
+  size_t at = 0;  // byte offset into `text`
   size_t i = 0;
   while (i < slots.size()) {
     const Slot& slot = slots[i];
     if (slot.field == Field::Separator) {
-      if (text[i] != slot.literal) return std::nullopt;
+      if (text.substr(at, slot.literal.size()) != slot.literal) return std::nullopt;
+      at += slot.literal.size();
       ++i;
       continue;
     }
     int value = 0;
     bool seen_digit = false;
     size_t width = 0;
-    for (; i + width < slots.size() && slots[i + width].field == slot.field; ++width) {
-      const char c = text[i + width];
+    for (; i + width < slots.size() && slots[i + width].field == slot.field; ++width, ++at) {
+      if (at >= text.size()) return std::nullopt;
+      const char c = text[at];
       if (c == ' ' && !seen_digit) continue;
       if (c < '0' || c > '9') return std::nullopt;
       seen_digit = true;
@@ -101,6 +110,7 @@ std::optional<TDate> Parse(std::string_view pattern, std::string_view text) {
     if (slot.field == Field::Year) date.year = value, year_width = static_cast<int>(width);
     i += width;
   }
+  if (at != text.size()) return std::nullopt;
   // A two-digit year reads as the years 1950 to 2049; only validity matters.
   if (year_width == 2) date.year += date.year < 50 ? 2000 : 1900;
   if (date.year < 1 || date.month < 1 || date.month > 12) return std::nullopt;

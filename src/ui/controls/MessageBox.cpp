@@ -26,6 +26,11 @@ TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type
   skin::qt::TskSkinForm::Attach(*box);
   box->setDefaultButton(ok);
   box->setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
+  // A close through the frame clicks no button, though QMessageBox reports
+  // its escape button as clicked then; only a real press of OK answers OK.
+  bool ok_pressed = false;
+  QObject::connect(box.get(), &QMessageBox::buttonClicked, box.get(),
+                   [&ok_pressed, ok](QAbstractButton* pressed) { ok_pressed = pressed == ok; });
   box->exec();
-  return box->clickedButton() == ok ? TModalResult::Ok : TModalResult::Cancel;
+  return ok_pressed ? TModalResult::Ok : TModalResult::Cancel;
 }
