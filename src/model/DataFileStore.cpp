@@ -24,59 +24,109 @@ std::string DataFilePath(const std::string& name, const std::string& created_nam
   return folder + created_name;
 }
 
-// Called when a load stopped early on a malformed line. A later save writes
+// Called when a load stopped before the end of its file. A later save writes
 // only what was read, so the whole file is set aside beside it first, and
 // the load's error goes on naming the copy. An earlier copy that holds
-// something else is never overwritten.
-[[noreturn]] void StopLoadKeepingBackup(const std::string& path, std::string_view bytes, const std::string& error) {
-  std::string backup = path + ".bak";
-  for (int n = 2; platform::FileExists(backup); ++n) {
-    if (platform::ReadWholeFile(backup) == bytes) break;
-    backup = path + ".bak" + std::to_string(n);
+// something else is never overwritten. When no copy can be made the user
+// still sees the load's own error, told why, and `unread` keeps every save
+// off the file.
+[[noreturn]] void StopLoadKeepingBackup(const std::string& path, std::string_view bytes, const std::string& error,
+                                        bool& unread) {
+  std::string note;
+  try {
+    std::string backup = path + ".bak";
+    for (int n = 2; platform::FileExists(backup); ++n) {
+      if (platform::ReadWholeFile(backup) == bytes) break;
+      backup = path + ".bak" + std::to_string(n);
+    }
+    platform::WriteWholeFileAtomically(backup, bytes);
+    note = "The file could not be read to its end; a copy of it was kept as \"" + backup + "\".";
+  } catch (const std::exception& backup_error) {
+    unread = true;
+    note = "The file could not be read to its end, and no copy of it could be kept (" +
+           std::string(backup_error.what()) + "), so Save Changes will not write over it.";
   }
-  platform::WriteWholeFileAtomically(backup, bytes);
-  throw std::runtime_error(error + "\r\nThe file could not be read to its end; a copy of it was kept as \"" +
-                           backup + "\".");
+  throw std::runtime_error(error + "\r\n" + note);
 }
 
+// The text of a data file ends at a NUL, as it always has; anything other
+// than NUL after it is the user's all the same, so such a file is treated
+// like one whose load stopped early.
+std::string NulError(const std::string& path, std::string_view bytes) {
+  const size_t nul = bytes.find('\0');
+  if (nul == std::string_view::npos || bytes.find_first_not_of('\0', nul) == std::string_view::npos) return {};
+  return "File \"" + path + "\" holds a NUL byte at offset " + std::to_string(nul) + "; what follows it was not read.";
+}
+
+// Loads the file at `path`, if there is one, with `read`. A file that is
+// there but cannot be read sets `unread`: the model gets nothing of it, and
+// a save would replace everything the file holds with nothing.
 template <typename Read>
-void LoadFile(const std::string& path, Read read) {
+void LoadFile(const std::string& path, bool& unread, Read read) {
+  unread = false;
   if (!platform::FileExists(path)) return;
-  const std::string bytes = platform::ReadWholeFile(path);
+  std::string bytes;
+  try {
+    bytes = platform::ReadWholeFile(path);
+  } catch (const platform::FileError& error) {
+    unread = true;
+    throw platform::FileError(std::string(error.what()) + "\r\nSave Changes will not write over this file.",
+                              error.ErrorNumber());
+  } catch (...) {
+    unread = true;
+    throw;
+  }
   try {
     read(bytes);
   } catch (const std::out_of_range& error) {
-    StopLoadKeepingBackup(path, bytes, error.what());
+    StopLoadKeepingBackup(path, bytes, error.what(), unread);
   }
+  if (const std::string error = NulError(path, bytes); !error.empty())
+    StopLoadKeepingBackup(path, bytes, error, unread);
+}
+
+// Writes `text()` over the file at `path`, unless the load found that file
+// and could not read it: it is still there and holds what the model never got.
+// Once the file is gone (moved away by the user), the save goes ahead and
+// the file is the program's again.
+template <typename Text>
+void SaveFile(const std::string& path, bool& unread, Text text) {
+  if (unread && platform::FileExists(path))
+    throw std::runtime_error("File \"" + path +
+                             "\" was not written: it could not be read when the program started, and writing "
+                             "over it would destroy what it holds. Make it readable and start the program again, "
+                             "or move it elsewhere and save again.");
+  platform::WriteWholeFileAtomically(path, text());
+  unread = false;
 }
 
 }  // namespace
 
 void TProjects::LoadCategories() {
-  const std::string path = DataFilePath(kCategoriesFile, kCategoriesFile);
-  if (!platform::FileExists(path)) return;
-  datafiles::ReadCategories(platform::ReadWholeFile(path), Categories);
+  LoadFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_unread_,
+           [this](std::string_view bytes) { datafiles::ReadCategories(bytes, Categories); });
 }
 
 void TProjects::LoadProjects() {
-  LoadFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated),
+  LoadFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_unread_,
            [this](std::string_view bytes) { datafiles::ReadProjects(bytes, *this); });
 }
 
 void THours::LoadHours() {
-  LoadFile(DataFilePath(kHoursFile, kHoursFile), [this](std::string_view bytes) { datafiles::ReadHours(bytes, *this); });
+  LoadFile(DataFilePath(kHoursFile, kHoursFile), hours_unread_,
+           [this](std::string_view bytes) { datafiles::ReadHours(bytes, *this); });
 }
 
 void TProjects::SaveCategories() {
-  platform::WriteWholeFileAtomically(DataFilePath(kCategoriesFile, kCategoriesFile),
-                                     datafiles::CategoriesText(Categories));
+  SaveFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_unread_,
+           [this] { return datafiles::CategoriesText(Categories); });
 }
 
 void TProjects::SaveProjects() {
-  platform::WriteWholeFileAtomically(DataFilePath(kProjectsFileRead, kProjectsFileCreated),
-                                     datafiles::ProjectsText(*this));
+  SaveFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_unread_,
+           [this] { return datafiles::ProjectsText(*this); });
 }
 
 void THours::SaveHours() {
-  platform::WriteWholeFileAtomically(DataFilePath(kHoursFile, kHoursFile), datafiles::HoursText(*this));
+  SaveFile(DataFilePath(kHoursFile, kHoursFile), hours_unread_, [this] { return datafiles::HoursText(*this); });
 }

@@ -66,6 +66,12 @@ class TProjects : public TStringList<TProject> {
   void LoadProjects();    // "projects.dat", in any letter case
   void SaveCategories();  // "categories.dat"
   void SaveProjects();    // "Projects.dat", replacing the file that was read
+
+ private:
+  // Set when a load found its file but could not read it, nor keep a copy
+  // of what it did not read: its save then refuses to write over that file.
+  bool categories_unread_ = false;
+  bool projects_unread_ = false;
 };
 
 // The planner collection: entry text = planner key, object = the entry.
@@ -73,4 +79,7 @@ class THours : public TStringList<TToDoHour> {
  public:
   void LoadHours();  // "Hours.dat"
   void SaveHours();  // "Hours.dat"
+
+ private:
+  bool hours_unread_ = false;  // as in TProjects
 };

@@ -3,7 +3,14 @@
 // to the same model.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <random>
 
 #include "platform/Utf8.h"
@@ -17,6 +24,62 @@ class DataFilesRobustness : public ::testing::Test {
  protected:
   TemporaryAppFolder folder;
 };
+
+// The first line of an error: the load's or save's own message, before any
+// note about what was done with the file.
+std::string FirstLine(const std::exception& error) {
+  const std::string message = error.what();
+  return message.substr(0, message.find('\r'));
+}
+
+// While it lives, no file can be opened: the files stay where they are and
+// cannot be read, as a file of mode 000 cannot for anybody but root (tests
+// may run as root, who reads any file).
+class NoFileOpens {
+ public:
+  NoFileOpens() {
+    ::getrlimit(RLIMIT_NOFILE, &saved_);
+    const int lowest_free = ::open("/dev/null", O_RDONLY);
+    ::close(lowest_free);
+    rlimit none = saved_;
+    none.rlim_cur = static_cast<rlim_t>(lowest_free);
+    ::setrlimit(RLIMIT_NOFILE, &none);
+  }
+  ~NoFileOpens() { ::setrlimit(RLIMIT_NOFILE, &saved_); }
+  NoFileOpens(const NoFileOpens&) = delete;
+  NoFileOpens& operator=(const NoFileOpens&) = delete;
+
+ private:
+  rlimit saved_{};
+};
+
+// While it lives, no file grows past `bytes`: a write beyond fails as on a
+// full disk (EFBIG instead of the signal that would end the process).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : old_handler_(::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::signal(SIGXFSZ, old_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  sighandler_t old_handler_;
+};
+
+int EntriesIn(const std::string& folder) {
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+  return entries;
+}
 
 void ExpectSameProjects(const TProjects& a, const TProjects& b) {
   ASSERT_EQ(a.Count(), b.Count());
@@ -178,6 +241,142 @@ TEST_F(DataFilesRobustness, FailedSaveReportsTheFileAndLeavesItWhole) {
     EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + folder.File("Hours.dat") + "\". ", 0), 0u)
         << error.what();
   }
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("Hours.dat")));
+  EXPECT_EQ(EntriesIn(folder.Path()), 1) << "no temporary file is left behind";
+}
+
+TEST_F(DataFilesRobustness, SaveThatFailsPartWayLeavesTheOldBytes) {
+  const std::string old_bytes = "Header^Old^c^^^\r\nEndProject\r\n";
+  folder.Write("Projects.dat", old_bytes);
+  TProjects projects;
+  for (int p = 0; p < 100; ++p) AddTask(AddProject(projects, "Project " + std::to_string(p), "c"), false, "task");
+  {
+    FileSizeLimit limit(old_bytes.size() + 10);
+    try {
+      projects.SaveProjects();
+      FAIL() << "expected the write to fail";
+    } catch (const platform::FileError& error) {
+      EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + folder.File("Projects.dat") + "\". " +
+                                               std::strerror(EFBIG));
+    }
+  }
+  EXPECT_EQ(folder.Read("Projects.dat"), old_bytes);
+  EXPECT_EQ(EntriesIn(folder.Path()), 1) << "no temporary file is left behind";
+}
+
+// A file that is there but cannot be read gives nothing to the model, and a
+// save would replace all it holds with nothing: each save refuses, and leaves
+// the file as it is, for as long as it is there.
+TEST_F(DataFilesRobustness, FileThatCannotBeReadIsNeverSavedOver) {
+  const std::string categories = "Work\r\n";
+  const std::string projects_bytes = "Header^Kept^Work^^^\r\nEndProject\r\n";
+  const std::string hours_bytes = "1/2/2008^1:00 AM^kept^\r\n";
+  folder.Write("categories.dat", categories);
+  folder.Write("projects.dat", projects_bytes);
+  folder.Write("Hours.dat", hours_bytes);
+  for (const char* name : {"categories.dat", "projects.dat", "Hours.dat"}) ::chmod(folder.File(name).c_str(), 0);
+
+  TProjects projects;
+  THours hours;
+  {
+    NoFileOpens unreadable;
+    for (const auto& [load, name] : {std::pair<std::function<void()>, std::string>{[&] { projects.LoadCategories(); },
+                                                                                    "categories.dat"},
+                                     {[&] { projects.LoadProjects(); }, "projects.dat"},
+                                     {[&] { hours.LoadHours(); }, "Hours.dat"}}) {
+      try {
+        load();
+        ADD_FAILURE() << name << " loaded";
+      } catch (const platform::FileError& error) {
+        EXPECT_EQ(FirstLine(error).rfind("Cannot open file \"" + folder.File(name) + "\". ", 0), 0u) << error.what();
+        EXPECT_NE(std::string(error.what()).find("Save Changes will not write over this file."), std::string::npos);
+      }
+    }
+  }
+  for (const char* name : {"categories.dat", "projects.dat", "Hours.dat"}) ::chmod(folder.File(name).c_str(), 0644);
+  EXPECT_EQ(projects.Count(), 0);
+  projects.Categories.Add("New");
+  AddProject(projects, "New", "New");
+  AddHour(hours, "d", "h", "new");
+
+  for (const auto& [save, name] : {std::pair<std::function<void()>, std::string>{[&] { projects.SaveCategories(); },
+                                                                                  "categories.dat"},
+                                   {[&] { projects.SaveProjects(); }, "projects.dat"},
+                                   {[&] { hours.SaveHours(); }, "Hours.dat"}}) {
+    try {
+      save();
+      ADD_FAILURE() << name << " saved";
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()).rfind("File \"" + folder.File(name) + "\" was not written: ", 0), 0u)
+          << error.what();
+    }
+  }
+  EXPECT_EQ(folder.Read("categories.dat"), categories);
+  EXPECT_EQ(folder.Read("projects.dat"), projects_bytes);
+  EXPECT_EQ(folder.Read("Hours.dat"), hours_bytes);
+
+  // Moved away by the user, the file is safe, and the save goes ahead (and
+  // every later one, too).
+  std::filesystem::rename(folder.File("projects.dat"), folder.File("projects-old.dat"));
+  projects.SaveProjects();
+  projects.SaveProjects();
+  EXPECT_EQ(folder.Read("Projects.dat"), "Header^New^New^^^\r\nEndProject\r\n");
+}
+
+// A NUL ends the text; what follows it is kept aside like the unread rest of
+// a load that stopped early. NULs alone after it hold nothing and read as
+// before.
+TEST_F(DataFilesRobustness, TextAfterANulIsKeptAsideAndReported) {
+  using namespace std::string_literals;
+  const std::string projects_bytes = "Header^Read^c^^^\r\nEndProject\r\n\0Header^After^c^^^\r\nEndProject\r\n"s;
+  const std::string categories = "Work\r\nHo\0me\r\n"s;
+  folder.Write("projects.dat", projects_bytes);
+  folder.Write("categories.dat", categories);
+  folder.Write("Hours.dat", "1/2/2008^1:00 AM^a^\r\n\0\0\0"s);
+  TProjects projects;
+  try {
+    projects.LoadProjects();
+    FAIL() << "expected the load to report the NUL";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(FirstLine(error), "File \"" + folder.File("projects.dat") + "\" holds a NUL byte at offset 30; "
+                                "what follows it was not read.");
+    EXPECT_NE(std::string(error.what()).find(folder.File("projects.dat.bak")), std::string::npos) << error.what();
+  }
+  ASSERT_EQ(projects.Count(), 1);
+  EXPECT_EQ(projects.Objects(0)->Name, "Read");
+  EXPECT_EQ(folder.Read("projects.dat.bak"), projects_bytes);
+
+  EXPECT_THROW(projects.LoadCategories(), std::runtime_error);
+  ASSERT_EQ(projects.Categories.Count(), 2);
+  EXPECT_EQ(projects.Categories.Strings(1), "Ho");
+  EXPECT_EQ(folder.Read("categories.dat.bak"), categories);
+
+  THours hours;
+  EXPECT_NO_THROW(hours.LoadHours());
+  EXPECT_EQ(hours.Count(), 1);
+  EXPECT_FALSE(folder.Has("Hours.dat.bak"));
+}
+
+// When the copy cannot be made, the user still learns why the load stopped,
+// and the save keeps off the file whose rest exists nowhere else.
+TEST_F(DataFilesRobustness, BackupThatFailsKeepsTheLoadErrorAndTheFile) {
+  const std::string original = "Header^Kept^c^^^\r\nEndProject\r\nHeader^Short^c^\r\nHeader^Unread^c^^^\r\n";
+  folder.Write("projects.dat", original);
+  std::filesystem::create_directory(folder.File("projects.dat.bak"));
+  TProjects projects;
+  try {
+    projects.LoadProjects();
+    FAIL() << "expected the load to stop";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(FirstLine(error), "List index out of bounds (3)");
+    const std::string message = error.what();
+    EXPECT_NE(message.find("no copy of it could be kept (Cannot create file \"" + folder.File("projects.dat.bak")),
+              std::string::npos)
+        << message;
+  }
+  ASSERT_EQ(projects.Count(), 1);
+  EXPECT_THROW(projects.SaveProjects(), std::runtime_error);
+  EXPECT_EQ(folder.Read("projects.dat"), original);
 }
 
 TEST_F(DataFilesRobustness, RandomModelsReadBackUnchanged) {
