@@ -18,6 +18,9 @@ void FillRect(platform::Bitmap& canvas, const Rect& rect, TColor color);
 // of the 32-bit `canvas`, clipped to the canvas. Scaling picks the nearest
 // source pixel, never blends. Source pixels whose colour equals `key` leave
 // the canvas unchanged; with `key` clNone every pixel is copied, opaque.
+// Two-colour bitmaps are keyed on `key` like all others, not on white: a
+// GIF's transparent colour is any entry of its table, and keying white
+// would show a 1-bit frame's transparent pixels and cut out its white ones.
 void DrawTransparentStretched(platform::Bitmap& canvas, const Rect& destRect,
                               const platform::Bitmap& source, const Rect& sourceRect, TColor key);
 

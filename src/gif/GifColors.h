@@ -4,14 +4,10 @@
 namespace gif {
 
 // A colour value as the rest of the program keeps it: red in the low byte,
-// then green, then blue. Two values stand for no colour and for the window
-// background, which only the window layer can resolve.
+// then green, then blue; clNone stands for no colour.
 using TColor = std::uint32_t;
 
 inline constexpr TColor clNone = 0x1FFFFFFF;
-inline constexpr TColor clWindow = 0xFF000005;
-// Marks a colour as "nearest palette entry"; it carries no colour of its own.
-inline constexpr TColor kPaletteRelative = 0x02000000;
 
 inline constexpr TColor ColorFromRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return TColor{r} | TColor{g} << 8 | TColor{b} << 16;

@@ -44,8 +44,11 @@ const platform::Bitmap& GifFrameComposer::ComposeFrame(int index, TColor& key) {
     key = cachedKey_;
     return *frameCache_;
   }
-  // Decoding first means a frame that cannot be decoded leaves the kept
-  // picture as it was.
+  // A frame that cannot be shown leaves the kept picture and CachedIndex as
+  // they were, instead of dropping the picture: it is still the right one
+  // for its frame, so showing that frame again, or the one after it, costs
+  // nothing more. Decoding first means the kept picture is never half
+  // drawn; a new picture is only kept once it is complete.
   image_.Frame(index).Bitmap();
   const bool reuse = frameCache_ && cachedIndex_ >= 0 && cachedIndex_ == index - 1 &&
                      image_.Frame(cachedIndex_).Disposal != DisposalPrevious;
@@ -101,6 +104,11 @@ std::unique_ptr<platform::Bitmap> GifFrameComposer::StartPicture(TColor& fill, T
 // The nearest frame at or before `index` whose picture does not depend on
 // the frames before it: one covering the whole screen with no transparent
 // colour, or one that is cleared to the background before the next frame.
+//
+// A full-screen frame before `index` that restores the previous picture
+// (DisposalPrevious) is never a start: the replay skips such frames, so
+// starting there would begin from the bare fill and lose everything drawn
+// before it, while the frames after it are drawn over what came before it.
 int GifFrameComposer::StartFrame(int index) {
   int first = std::max(0, index);
   while (first > 0) {

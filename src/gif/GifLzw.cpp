@@ -32,7 +32,7 @@ class CodeReader {
   }
 
   // False when the data runs out before `size` more bits.
-  bool Next(int size, int& code) {
+  bool NextCode(int size, int& code) {
     if (bitPos_ + static_cast<std::size_t>(size) > bitCount_) return false;
     std::uint64_t word;
     std::memcpy(&word, data_.data() + (bitPos_ >> 3), sizeof word);
@@ -67,7 +67,9 @@ class RowWriter {
     }
   }
 
-  void Write(const std::uint8_t* from, int count) {
+  void PutPixel(std::uint8_t value) { PutPixels(&value, 1); }
+
+  void PutPixels(const std::uint8_t* from, int count) {
     while (count > 0 && y_ < t_.height) {
       const int n = std::min(count, t_.width - x_);
       // Most strings are a few pixels long: a plain loop beats a call.
@@ -85,15 +87,16 @@ class RowWriter {
 
  private:
   void NextRow() {
-    NextRowIndex();
+    if (t_.interlaced)
+      NextInterlacedRow();
+    else
+      ++y_;
     if (y_ < t_.height) row_ = t_.pixels + static_cast<std::size_t>(y_) * static_cast<std::size_t>(t_.width);
   }
 
-  void NextRowIndex() {
-    if (!t_.interlaced) {
-      ++y_;
-      return;
-    }
+  // Passes of every 8th row from 0, every 8th from 4, every 4th from 2 and
+  // every 2nd from 1; after the last pass the row stays past the end.
+  void NextInterlacedRow() {
     y_ += pass_ <= 1 ? 8 : pass_ == 2 ? 4 : 2;
     if (y_ < t_.height) return;
     if (pass_ == 0) {
@@ -176,6 +179,7 @@ bool WriteInPlace(int code, RowWriter& writer, const PrefixTable& prefix, const 
 bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target) {
   // A picture without pixels has nothing to decode, so nothing to miss.
   if (target.width <= 0 || target.height <= 0) return false;
+  // Not even a code size byte: every row is missing.
   if (encoded.empty()) return true;
   bool corrupted = false;
   int codeSizeByte = static_cast<std::uint8_t>(encoded[0]);
@@ -210,16 +214,17 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
   CodeReader reader(encoded.substr(1));
   RowWriter writer(target);
   int code = 0;
-  bool haveCode = reader.Next(codeSize, code);
+  bool haveCode = reader.NextCode(codeSize, code);
   while (haveCode && code != endCode && !writer.Done()) {
     if (code == clearCode) {
       codeSize = initialCodeSize;
       tableLimit = 1 << codeSize;
       freeCode = firstFree;
-      if (!reader.Next(codeSize, code)) break;
+      haveCode = reader.NextCode(codeSize, code);
+      if (!haveCode) break;
       oldCode = code;
       lastChar = static_cast<std::uint8_t>(code & literalMask);
-      writer.Write(&lastChar, 1);
+      writer.PutPixel(lastChar);
       tableFull = false;
     } else if (!corrupted && code < freeCode && WriteInPlace(code, writer, prefix, suffix, length, literalMask, lastChar)) {
       AddCode(oldCode, lastChar, tableFull, freeCode, codeSize, tableLimit, prefix, suffix, length);
@@ -245,11 +250,11 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
       if (corrupted) return true;
       lastChar = static_cast<std::uint8_t>(current & literalMask);
       stack[kStackEnd - n] = lastChar;
-      writer.Write(&stack[kStackEnd - n], n + 1);
+      writer.PutPixels(&stack[kStackEnd - n], n + 1);
       AddCode(oldCode, lastChar, tableFull, freeCode, codeSize, tableLimit, prefix, suffix, length);
       oldCode = in;
     }
-    haveCode = reader.Next(codeSize, code);
+    haveCode = reader.NextCode(codeSize, code);
   }
   // Data that stops before the end code is only damage when rows are missing.
   return corrupted || (!haveCode && !writer.Done());

@@ -1,5 +1,7 @@
 #include "gif/TGIFFrame.h"
 
+#include <bit>
+
 #include "gif/GifErrors.h"
 #include "gif/GifLzw.h"
 
@@ -45,7 +47,12 @@ void TGIFFrame::DecodeFrame() {
   DataCorrupted |= DecodeLzw(Item->EncodedData, Item->ColorBits,
                              LzwTarget{decoded->indexes.data(), decoded->width, decoded->height, Interlaced});
   bitmap_ = std::move(decoded);
-  depth_ = depth;
+}
+
+// The palette has 2^depth entries.
+int TGIFFrame::BitmapDepth() {
+  const std::size_t entries = Bitmap().palette.size();
+  return entries == 0 ? 0 : std::countr_zero(entries);
 }
 
 void TGIFFrame::FrameDraw(platform::Bitmap& canvas, const Rect& rect, bool transparent) {

@@ -29,8 +29,9 @@ class TGIFFrame {
   // 2^BitmapDepth() entries (the frame's colours, then grey).
   const platform::Bitmap& Bitmap();
   bool HasBitmap() const { return bitmap_ != nullptr; }
-  // 1, 4 or 8: the bits per pixel the frame's colour count calls for.
-  int BitmapDepth() const { return depth_; }
+  // 1, 4 or 8: the bits per pixel the frame's colour count calls for;
+  // decodes the frame when needed. 0 for a frame without data.
+  int BitmapDepth();
 
   int Width();
   int Height();
@@ -56,7 +57,6 @@ class TGIFFrame {
   void DecodeFrame();
 
   std::unique_ptr<platform::Bitmap> bitmap_;
-  int depth_ = 0;
 };
 
 }  // namespace gif

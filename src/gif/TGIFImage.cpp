@@ -2,7 +2,6 @@
 
 #include <strings.h>
 
-
 #include "gif/GifBlocks.h"
 #include "gif/GifByteReader.h"
 #include "gif/GifErrors.h"

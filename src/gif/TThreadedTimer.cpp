@@ -1,142 +1,146 @@
 #include "gif/TThreadedTimer.h"
 
+#include <chrono>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
-#include "gif/ClockState.h"
+#include "gif/TTimerThread.h"
 #include "platform/ErrorReport.h"
 
 namespace gif {
+namespace {
 
-TThreadedTimer::TThreadedTimer() : state_(std::make_shared<ClockState>()) {
-  state_->owner = this;
-  thread_ = std::thread(RunTimerThread, state_);
-}
+constexpr const char* kNoDispatcher = "The clock cannot reach the main thread: no dispatcher is installed";
+
+}  // namespace
+
+TThreadedTimer::TThreadedTimer() : thread_(TTimerThread::Start(*this)) {}
 
 TThreadedTimer::~TThreadedTimer() {
+  TimerHandler dropped;
   {
-    std::unique_lock lock(state_->mutex);
-    state_->enabled = false;
-    state_->onTimer = nullptr;
-    state_->owner = nullptr;
-    state_->terminated = true;
-    state_->wake.notify_all();
-    // A tick running on the clock thread still uses this component; a tick
-    // waiting for the main thread has just been released above.
-    if (thread_.get_id() != std::this_thread::get_id())
-      state_->wake.wait(lock, [&] { return !state_->tickOnClockThread; });
+    std::lock_guard lock(thread_->Mutex);
+    thread_->enabled = false;
+    dropped = std::move(thread_->onTimer);
+    thread_->onTimer = nullptr;
+    thread_->Owner = nullptr;
+    thread_->Terminated = true;
   }
+  // The thread, a tick waiting for the main thread and a RunInMainThread
+  // waiting there all let go; none of them is waited for.
+  thread_->WakeEvent.notify_all();
   windowTimer_.reset();
-  thread_.detach();
 }
 
 bool TThreadedTimer::Enabled() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->enabled;
+  std::lock_guard lock(thread_->Mutex);
+  return thread_->enabled;
 }
 
 void TThreadedTimer::SetEnabled(bool enabled) {
   {
-    std::lock_guard lock(state_->mutex);
-    if (state_->enabled == enabled) return;
-    state_->enabled = enabled;
+    std::lock_guard lock(thread_->Mutex);
+    if (thread_->enabled == enabled) return;
+    thread_->enabled = enabled;
   }
   RestartClock();
 }
 
 unsigned TThreadedTimer::Interval() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->interval;
+  std::lock_guard lock(thread_->Mutex);
+  return thread_->interval;
 }
 
 void TThreadedTimer::SetInterval(unsigned intervalMs) {
   {
-    std::lock_guard lock(state_->mutex);
-    if (state_->interval == intervalMs) return;
-    state_->interval = intervalMs;
+    std::lock_guard lock(thread_->Mutex);
+    if (thread_->interval == intervalMs) return;
+    thread_->interval = intervalMs;
   }
   RestartClock();
 }
 
 bool TThreadedTimer::SyncEvent() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->syncEvent;
+  std::lock_guard lock(thread_->Mutex);
+  return thread_->syncEvent;
 }
 
 void TThreadedTimer::SetSyncEvent(bool syncEvent) {
-  std::lock_guard lock(state_->mutex);
-  state_->syncEvent = syncEvent;
+  std::lock_guard lock(thread_->Mutex);
+  thread_->syncEvent = syncEvent;
 }
 
 bool TThreadedTimer::Threaded() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->threaded;
+  std::lock_guard lock(thread_->Mutex);
+  return thread_->threaded;
 }
 
 void TThreadedTimer::SetThreaded(bool threaded) {
   {
-    std::lock_guard lock(state_->mutex);
-    if (state_->threaded == threaded) return;
-    state_->threaded = threaded;
+    std::lock_guard lock(thread_->Mutex);
+    if (thread_->threaded == threaded) return;
+    thread_->threaded = threaded;
   }
   RestartClock();
 }
 
 TThreadPriority TThreadedTimer::ThreadPriority() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->priority;
+  std::lock_guard lock(thread_->Mutex);
+  return thread_->priority;
 }
 
 void TThreadedTimer::SetThreadPriority(TThreadPriority priority) {
   bool threaded = false;
   {
-    std::lock_guard lock(state_->mutex);
-    if (state_->priority == priority) return;
-    state_->priority = priority;
-    threaded = state_->threaded;
+    std::lock_guard lock(thread_->Mutex);
+    if (thread_->priority == priority) return;
+    thread_->priority = priority;
+    threaded = thread_->threaded;
   }
   if (threaded) RestartClock();
-}
-
-bool TThreadedTimer::HasOnTimer() const {
-  std::lock_guard lock(state_->mutex);
-  return static_cast<bool>(state_->onTimer);
 }
 
 void TThreadedTimer::SetOnTimer(TimerHandler handler) {
   bool setChanged = false;
   {
-    std::lock_guard lock(state_->mutex);
-    setChanged = static_cast<bool>(state_->onTimer) != static_cast<bool>(handler);
-    state_->onTimer = std::move(handler);
+    std::lock_guard lock(thread_->Mutex);
+    setChanged = static_cast<bool>(thread_->onTimer) != static_cast<bool>(handler);
+    std::swap(thread_->onTimer, handler);
   }
+  // The handler replaced goes here, outside the lock.
   if (setChanged) RestartClock();
 }
 
 void TThreadedTimer::RestartClock() {
-  std::unique_lock lock(state_->mutex);
-  if (state_->terminated) return;
-  ++state_->generation;
-  const bool ticking = state_->interval != 0 && state_->enabled && state_->onTimer;
-  if (state_->threaded) {
-    state_->waitInterval = state_->interval;
+  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
+  std::unique_lock lock(thread_->Mutex);
+  if (thread_->Terminated) return;
+  ++thread_->generation;
+  const bool ticking = thread_->interval != 0 && thread_->enabled && thread_->onTimer;
+  if (thread_->threaded) {
+    thread_->WaitInterval = thread_->interval;
     // A clock that starts from rest begins its wait now, not whenever its
     // thread gets to run; a wait already begun keeps its end.
-    if (ticking && !state_->resumed && !state_->waitEnd)
-      state_->waitEnd = ClockState::Clock::now() + std::chrono::milliseconds(state_->waitInterval);
-    state_->resumed = ticking;
+    if (ticking && !thread_->resumed && !thread_->waitEnd)
+      thread_->waitEnd = TTimerThread::Clock::now() + std::chrono::milliseconds(thread_->WaitInterval);
+    thread_->resumed = ticking;
+    // Said here, on the main thread, where the error handler may show it;
+    // the clock thread itself has no way to the main thread without one.
+    const bool tellNoDispatcher =
+        ticking && thread_->syncEvent && !dispatcher && !std::exchange(thread_->reportedNoDispatcher, true);
     lock.unlock();
-    state_->wake.notify_all();
+    thread_->WakeEvent.notify_all();
     windowTimer_.reset();
+    if (tellNoDispatcher) platform::ReportError(kNoDispatcher);
     return;
   }
-  state_->resumed = false;
-  const unsigned interval = state_->interval;
+  thread_->resumed = false;
+  const unsigned interval = thread_->interval;
   lock.unlock();
-  state_->wake.notify_all();
+  thread_->WakeEvent.notify_all();
   windowTimer_.reset();
   if (!ticking) return;
-  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
   if (dispatcher)
     windowTimer_ = dispatcher->StartTimer(interval, [this] {
       try {
@@ -151,44 +155,52 @@ void TThreadedTimer::RestartClock() {
 void TThreadedTimer::ClockTick() {
   TimerHandler handler;
   {
-    std::lock_guard lock(state_->mutex);
-    if (!state_->enabled || !state_->owner || !state_->onTimer) return;
-    handler = state_->onTimer;
+    std::lock_guard lock(thread_->Mutex);
+    if (!thread_->enabled || !thread_->Owner || !thread_->onTimer) return;
+    handler = thread_->onTimer;
   }
   handler(*this);
 }
 
 void TThreadedTimer::RunInMainThread(const std::function<void()>& handler) {
-  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
-  if (!dispatcher || dispatcher->IsMainThread()) {
+  const TTimerThread::Tick* tick = TTimerThread::CurrentTick();
+  if (!tick) {
     handler();
     return;
   }
+  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
+  if (!dispatcher) throw std::runtime_error(kNoDispatcher);
   struct Call {
     bool done = false;
     std::exception_ptr failure;
   };
   auto call = std::make_shared<Call>();
-  std::unique_lock lock(state_->mutex);
-  if (state_->terminated) return;
-  dispatcher->Post([state = state_, call, &handler] {
+  TTimerThread& thread = *tick->thread;
+  std::unique_lock lock(thread.Mutex);
+  if (thread.Terminated || thread.generation != tick->generation) return;
+  // The task owns its copy of the handler: the caller may be released and
+  // gone while the main thread is still inside it.
+  dispatcher->Post([thread = tick->thread, generation = tick->generation, call, handler] {
+    bool stale = false;
     {
-      std::lock_guard guard(state->mutex);
-      if (state->terminated) return;
+      std::lock_guard guard(thread->Mutex);
+      stale = thread->Terminated || thread->generation != generation;
     }
-    try {
-      handler();
-    } catch (...) {
-      call->failure = std::current_exception();
+    if (!stale) {
+      try {
+        handler();
+      } catch (...) {
+        call->failure = std::current_exception();
+      }
     }
     {
-      std::lock_guard guard(state->mutex);
+      std::lock_guard guard(thread->Mutex);
       call->done = true;
     }
-    state->wake.notify_all();
+    thread->WakeEvent.notify_all();
   });
-  state_->wake.wait(lock, [&] { return call->done || state_->terminated; });
-  if (call->failure) std::rethrow_exception(call->failure);
+  thread.WakeEvent.wait(lock, [&] { return call->done || thread.Terminated; });
+  if (call->done && call->failure) std::rethrow_exception(call->failure);
 }
 
 }  // namespace gif

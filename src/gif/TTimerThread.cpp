@@ -1,12 +1,29 @@
+#include "gif/TTimerThread.h"
+
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include "gif/ClockState.h"
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "gif/ErrorText.h"
 #include "platform/ErrorReport.h"
 
 namespace gif {
 namespace {
+
+thread_local const TTimerThread::Tick* currentTick = nullptr;
+
+// Marks the calling clock thread as running `tick` for as long as it lives.
+class TickScope {
+ public:
+  explicit TickScope(const TTimerThread::Tick& tick) { currentTick = &tick; }
+  ~TickScope() { currentTick = nullptr; }
+  TickScope(const TickScope&) = delete;
+  TickScope& operator=(const TickScope&) = delete;
+};
 
 int NiceValue(TThreadPriority priority) {
   switch (priority) {
@@ -28,11 +45,73 @@ void ApplyPriority(TThreadPriority priority) {
   ::setpriority(PRIO_PROCESS, tid, NiceValue(priority));
 }
 
-void RunHandedTick(const std::shared_ptr<ClockState>& state, std::uint64_t token, std::uint64_t generation) {
+// The error handler shows its text in a window, and windows belong to the
+// main thread. Without a dispatcher there is no way there, and the text goes
+// to standard error as it does when no handler is installed.
+void ReportOnMainThread(std::string message) {
+  if (const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher())
+    dispatcher->Post([message = std::move(message)] { platform::ReportError(message); });
+  else
+    std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+}  // namespace
+
+std::shared_ptr<TTimerThread> TTimerThread::Start(TThreadedTimer& owner) {
+  auto thread = std::make_shared<TTimerThread>();
+  thread->Owner = &owner;
+  std::thread([thread] { thread->Execute(); }).detach();
+  return thread;
+}
+
+const TTimerThread::Tick* TTimerThread::CurrentTick() { return currentTick; }
+
+void TTimerThread::Execute() {
+  std::unique_lock lock(Mutex);
+  TThreadPriority applied = TThreadPriority::tpNormal;
+  while (!Terminated) {
+    if (!resumed) {
+      WakeEvent.wait(lock);
+      continue;
+    }
+    if (priority != applied) {
+      applied = priority;
+      ApplyPriority(applied);
+    }
+    if (!waitEnd) waitEnd = Clock::now() + std::chrono::milliseconds(WaitInterval);
+    if (Clock::now() < *waitEnd) {
+      WakeEvent.wait_until(lock, *waitEnd);
+      continue;
+    }
+    waitEnd.reset();
+    if (!enabled) continue;
+    if (syncEvent)
+      HandTickToMainThread(lock);
+    else
+      TickOnClockThread(lock);
+  }
+}
+
+// Hands the tick to the main thread and waits until it has run there or
+// been dropped, or the component is gone. Without a dispatcher the tick is
+// lost; the component said so on the main thread when it started the clock.
+void TTimerThread::HandTickToMainThread(std::unique_lock<std::mutex>& lock) {
+  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
+  if (!dispatcher) return;
+  const std::uint64_t token = ++handedTick_;
+  // Posting under the lock means nothing is posted once the component has
+  // been destroyed.
+  dispatcher->Post([self = shared_from_this(), token, tickGeneration = generation] {
+    self->RunHandedTick(token, tickGeneration);
+  });
+  WakeEvent.wait(lock, [&] { return Terminated || finishedTick_ >= token; });
+}
+
+void TTimerThread::RunHandedTick(std::uint64_t token, std::uint64_t tickGeneration) {
   TThreadedTimer* owner = nullptr;
   {
-    std::lock_guard lock(state->mutex);
-    if (!state->terminated && state->generation == generation) owner = state->owner;
+    std::lock_guard lock(Mutex);
+    if (!Terminated && generation == tickGeneration) owner = Owner;
   }
   if (owner) {
     try {
@@ -42,74 +121,31 @@ void RunHandedTick(const std::shared_ptr<ClockState>& state, std::uint64_t token
     }
   }
   {
-    std::lock_guard lock(state->mutex);
-    if (state->finishedTick < token) state->finishedTick = token;
+    std::lock_guard lock(Mutex);
+    if (finishedTick_ < token) finishedTick_ = token;
   }
-  state->wake.notify_all();
+  WakeEvent.notify_all();
 }
 
-// Hands the tick to the main thread and waits until it has run there or
-// been dropped, or the component is gone.
-void HandTickToMainThread(const std::shared_ptr<ClockState>& state, std::unique_lock<std::mutex>& lock) {
-  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
-  if (!dispatcher) {
-    if (!state->reportedNoDispatcher) {
-      state->reportedNoDispatcher = true;
-      lock.unlock();
-      platform::ReportError("The clock cannot reach the main thread: no dispatcher is installed");
-      lock.lock();
-    }
-    return;
-  }
-  const std::uint64_t token = ++state->handedTick;
-  const std::uint64_t generation = state->generation;
-  // Posting under the lock means nothing is posted once the component has
-  // been destroyed.
-  dispatcher->Post([state, token, generation] { RunHandedTick(state, token, generation); });
-  state->wake.wait(lock, [&] { return state->terminated || state->finishedTick >= token; });
-}
-
-void TickOnClockThread(const std::shared_ptr<ClockState>& state, std::unique_lock<std::mutex>& lock) {
-  TThreadedTimer* owner = state->owner;
-  if (!owner) return;
-  state->tickOnClockThread = true;
+// The same checks as ClockTick, made here under the lock: the component may
+// be destroyed on the main thread while the handler runs, so only the copy of
+// the handler taken here is used, and nothing of the component afterwards.
+void TTimerThread::TickOnClockThread(std::unique_lock<std::mutex>& lock) {
+  if (!Owner || !onTimer) return;
+  TThreadedTimer::TimerHandler handler = onTimer;
+  TThreadedTimer& sender = *Owner;
+  const Tick tick{shared_from_this(), generation};
   lock.unlock();
-  try {
-    owner->ClockTick();
-  } catch (...) {
-    platform::ReportCurrentException();
+  {
+    const TickScope scope(tick);
+    try {
+      handler(sender);
+    } catch (...) {
+      ReportOnMainThread(CurrentErrorText());
+    }
   }
+  handler = nullptr;
   lock.lock();
-  state->tickOnClockThread = false;
-  state->wake.notify_all();
-}
-
-}  // namespace
-
-void RunTimerThread(std::shared_ptr<ClockState> state) {
-  std::unique_lock lock(state->mutex);
-  TThreadPriority applied = TThreadPriority::tpNormal;
-  while (!state->terminated) {
-    if (!state->resumed) {
-      state->wake.wait(lock);
-      continue;
-    }
-    if (state->priority != applied) {
-      applied = state->priority;
-      ApplyPriority(applied);
-    }
-    if (!state->waitEnd) state->waitEnd = ClockState::Clock::now() + std::chrono::milliseconds(state->waitInterval);
-    if (ClockState::Clock::now() < *state->waitEnd) {
-      state->wake.wait_until(lock, *state->waitEnd);
-      continue;
-    }
-    state->waitEnd.reset();
-    if (!state->enabled) continue;
-    if (state->syncEvent)
-      HandTickToMainThread(state, lock);
-    else
-      TickOnClockThread(state, lock);
-  }
 }
 
 }  // namespace gif

@@ -1,14 +1,17 @@
 // The animator control on Qt's offscreen platform: playing, stopping, frame
-// selection, sizing, placement, transparency and failing frames.
+// selection, sizing, placement, transparency, events, ticks on the clock
+// thread and failing frames.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMouseEvent>
+#include <QThread>
 #include <QWidget>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 #include "gif/GifWriter.h"
 #include "gif/qt/BannerAnimator.h"
@@ -205,6 +208,83 @@ TEST_F(GifAnimatorTest, AFrameThatCannotBeShownStopsTheAnimationWithOneReport) {
   EXPECT_EQ(errors_, (std::vector<std::string>{"Неверное число цветов; должно быть степенью числа 2"}));
 }
 
+TEST_F(GifAnimatorTest, StretchScalesThePictureToTheWholeControl) {
+  TestFrame frame = Solid(2, 1, 0);
+  frame.pixels = {0, 2};
+  animator_->Image().LoadFromMemory(GifWriter(2, 1, kColors).Frame(frame).Finish());
+  animator_->SetAutoSize(false);
+  animator_->resize(8, 4);
+  animator_->SetCenter(true);
+  animator_->SetStretch(true);  // wins over Center
+  EXPECT_EQ(PixelOf(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(PixelOf(3, 3), qRgb(255, 0, 0));
+  EXPECT_EQ(PixelOf(4, 0), qRgb(0, 0, 255));
+  EXPECT_EQ(PixelOf(7, 3), qRgb(0, 0, 255));
+}
+
+TEST_F(GifAnimatorTest, ChangeStartAndStopEvents) {
+  std::vector<std::string> events;
+  animator_->OnChange = [&](TGIFAnimator& sender) { events.push_back("change " + std::to_string(sender.FrameIndex())); };
+  animator_->OnStart = [&](TGIFAnimator& sender) { events.push_back(sender.Animate() ? "start" : "start, not animating"); };
+  animator_->OnStop = [&](TGIFAnimator& sender) { events.push_back(sender.Animate() ? "stop, animating" : "stop"); };
+  animator_->Image().LoadFromMemory(GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0)).Frame(Solid(2, 2, 1)).Finish());
+  animator_->SetAnimate(true);
+  animator_->SetAnimate(true);  // unchanged: no event
+  animator_->SetAnimate(false);
+  animator_->Image().LoadFromMemory("");
+  EXPECT_EQ(events, (std::vector<std::string>{"change 0", "start", "stop", "change -1"}));
+}
+
+bool OnMainThread() { return QThread::currentThread() == QCoreApplication::instance()->thread(); }
+
+TEST_F(GifAnimatorTest, AsyncDrawingTicksOnTheClockThreadAndPaintsOnTheMainThread) {
+  animator_->Image().LoadFromMemory(
+      GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0, 5)).Frame(Solid(2, 2, 2, 5)).Finish());
+  animator_->SetAsyncDrawing(true);
+  EXPECT_FALSE(animator_->Clock().SyncEvent());
+  std::vector<int> shown;
+  bool onMain = true;
+  animator_->OnFrameChanged = [&](TGIFAnimator& sender) {
+    shown.push_back(sender.FrameIndex());
+    onMain = onMain && OnMainThread();
+  };
+  animator_->SetAnimate(true);
+  std::vector<QRgb> seen;
+  ASSERT_TRUE(PumpUntil([&] {
+    const QRgb pixel = PixelOf(0, 0);
+    if (seen.empty() || seen.back() != pixel) seen.push_back(pixel);
+    return shown.size() >= 3 && seen.size() >= 2;
+  }));
+  EXPECT_TRUE(onMain);
+  EXPECT_EQ((std::vector<int>(shown.begin(), shown.begin() + 3)), (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(seen[0], qRgb(255, 0, 0));
+  EXPECT_EQ(seen[1], qRgb(0, 0, 255));
+}
+
+TEST_F(GifAnimatorTest, AsyncDrawingDropsAnAdvanceQueuedBeforeTheStopOrTheDestruction) {
+  animator_->Image().LoadFromMemory(
+      GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0, 5)).Frame(Solid(2, 2, 2, 5)).Finish());
+  animator_->SetAsyncDrawing(true);
+  int changes = 0;
+  animator_->OnFrameChanged = [&](TGIFAnimator&) { ++changes; };
+  animator_->SetAnimate(true);
+  // The clock ticks after 50 ms and hands the advance over; the main thread
+  // is busy and gets to it only after the stop.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  animator_->SetAnimate(false);
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(animator_->FrameIndex(), 0);
+
+  // The same with the control destroyed instead: nothing of it may run.
+  animator_->SetAnimate(true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  delete animator_;
+  animator_ = nullptr;
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(changes, 0);
+}
+
 TEST_F(GifAnimatorTest, AClickIsAPressAndReleaseInside) {
   animator_->resize(20, 20);
   int clicks = 0;
@@ -219,6 +299,11 @@ TEST_F(GifAnimatorTest, AClickIsAPressAndReleaseInside) {
   send(QEvent::MouseButtonPress, QPointF(5, 5));
   send(QEvent::MouseButtonRelease, QPointF(50, 50));  // released outside: no click
   EXPECT_EQ(clicks, 1);
+
+  int doubleClicks = 0;
+  animator_->OnDblClick = [&](gif::qt::TImageControl&) { ++doubleClicks; };
+  send(QEvent::MouseButtonDblClick, QPointF(5, 5));
+  EXPECT_EQ(doubleClicks, 1);
 }
 
 TEST_F(GifAnimatorTest, BannerAnimatorHasTheFormSettings) {

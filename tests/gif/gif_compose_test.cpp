@@ -119,10 +119,6 @@ TEST(GifDraw, StretchingPicksNearestPixelsAndKeysOutTheKeyColour) {
   EXPECT_EQ(canvas.At(5, 1), 0xFF111111u);  // outside the destination
 }
 
-}  // namespace
-
-namespace {
-
 TEST(GifDraw, ImageDrawsItsActiveFrameKeyedWhenTransparent) {
   TestFrame frame = Patch(0, 0, 2, 1, 0, 0, 3);
   frame.pixels = {0, 3};

@@ -85,6 +85,11 @@ TEST(GifDecode, DamagedCodeStreams) {
   EXPECT_NE(pixels.front(), 0);
   EXPECT_EQ(pixels.back(), 0);
 
+  // So is data that ends right after a clear code: 8-bit codes, the clear
+  // code 128, then nothing.
+  std::vector<std::uint8_t> afterClear(2, 0);
+  EXPECT_TRUE(gif::DecodeLzw(std::string("\x07\x01\x80\x00", 4), 7, gif::LzwTarget{afterClear.data(), 2, 1, false}));
+
   // Without an end code but with every pixel present there is nothing wrong.
   std::vector<std::uint8_t> noEnd(4, 0);
   EXPECT_FALSE(gif::DecodeLzw(std::string("\x02\x02\x44\x01\x00", 5), 2, gif::LzwTarget{noEnd.data(), 2, 1, false}));
@@ -130,7 +135,8 @@ bool PlainDecode(const std::string& encoded, int colorBits, int width, int heigh
   while (have && code != end && y < height) {
     if (code == clear) {
       codeSize = codeSize0 + 1; limit = 1 << codeSize; free = clear + 2;
-      if (!next(codeSize, code)) break;
+      have = next(codeSize, code);
+      if (!have) break;
       old = code; last = code & mask; put(last); full = false;
     } else {
       int current = code;

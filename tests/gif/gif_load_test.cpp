@@ -127,6 +127,11 @@ TEST(GifLoad, CommentsAfterTheLastImage) {
   TGIFImage image;
   image.LoadFromMemory(GifWriter(2, 2, kFourColors).Frame(Solid(2, 2, 1)).Comment("one").Comment("two").Finish());
   EXPECT_THAT(image.SharedData().Comments, testing::ElementsAre("one", "\r\n\r\n", "two"));
+
+  // A comment before an image is that frame's own.
+  image.LoadFromMemory(GifWriter(2, 2, kFourColors).Comment("mine").Frame(Solid(2, 2, 1)).Finish());
+  EXPECT_TRUE(image.SharedData().Comments.empty());
+  EXPECT_THAT(image.Frame(0).Comments(), testing::ElementsAre("mine"));
 }
 
 TEST(GifLoad, LoopExtension) {
@@ -197,6 +202,16 @@ TEST(GifLoad, StreamsAreReadFromTheirPositionAndMustHoldWhatIsAnnounced) {
     EXPECT_STREQ(error.what(), "Stream read error");
   }
   EXPECT_EQ(image.FrameCount(), 0);
+
+  // Without the decode-first switch, frame 0 stays encoded, so a frame 0
+  // that cannot be decoded still loads.
+  TestFrame noColours = Solid(2, 2, 1);
+  const std::string colourless = GifWriter(2, 2, {}).Frame(noColours).Finish();
+  std::istringstream lazy(colourless);
+  image.ReadGifStream(static_cast<std::int64_t>(colourless.size()), lazy, false);
+  ASSERT_EQ(image.FrameCount(), 1);
+  EXPECT_FALSE(image.Frame(0).HasBitmap());
+  EXPECT_THROW(image.Frame(0).Bitmap(), gif::EGIFError);
 }
 
 TEST(GifLoad, AssignSharesFramesAndTellsOnChange) {

@@ -1,6 +1,7 @@
 // tarvik-gifdump's composed frames against ImageMagick's coalesced frames,
 // on GIFs made here with interlacing, local tables of 1, 4 and 8 bits, a
-// transparent colour, the disposal methods and odd sizes.
+// transparent colour, the disposal methods and odd sizes; and the tool's
+// description of the frames and its failures.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -22,6 +23,7 @@ struct Case {
   std::string bytes;
   bool firstFrameTransparent;
   std::uint32_t key;  // 0xRRGGBB of frame 0's transparent colour
+  int frames = 3;
 };
 
 std::vector<std::uint32_t> Palette(int count, std::uint32_t seed) {
@@ -104,6 +106,24 @@ std::vector<Case> Cases() {
     writer.Frame(first).Frame(second).Frame(third);
     cases.push_back({"transparent_partial", writer.Finish(), true, global[5]});
   }
+  {  // frames that restore the previous picture, the first of them full-screen
+    // Our composition never starts at a full-screen frame before the one
+    // shown when that frame restores the previous picture: frames 2 to 4
+    // show frame 0 beneath them, not the bare fill, as the reference does.
+    GifWriter writer(23, 13, Palette(16, 16));
+    TestFrame first = Noise(0, 0, 23, 13, 16, 17);
+    first.disposal = 1;
+    TestFrame second = Noise(0, 0, 23, 13, 16, 18);
+    second.disposal = 3;
+    TestFrame third = Noise(4, 2, 12, 8, 16, 19);
+    third.disposal = 1;
+    TestFrame fourth = Noise(9, 5, 12, 7, 16, 20);
+    fourth.disposal = 3;
+    fourth.interlaced = true;
+    TestFrame fifth = Noise(2, 6, 8, 5, 16, 21);
+    writer.Frame(first).Frame(second).Frame(third).Frame(fourth).Frame(fifth);
+    cases.push_back({"previous_full_screen", writer.Finish(), false, 0, 5});
+  }
   return cases;
 }
 
@@ -135,7 +155,7 @@ TEST(GifDumpReference, ComposedFramesMatchImageMagickCoalesce) {
     ASSERT_EQ(dump.rfind("gif: ", 0), 0u) << dump;
     ASSERT_EQ(std::system(("convert '" + file + "' -coalesce 'PAM:" + folder + "/ref-%03d.pam'").c_str()), 0);
 
-    for (int index = 0; index < 3; ++index) {
+    for (int index = 0; index < test.frames; ++index) {
       const PamPicture ours = gif_test::ReadPam(folder + FrameName("frame", index));
       const PamPicture reference = gif_test::ReadPam(folder + FrameName("ref", index));
       ASSERT_EQ(ours.width, reference.width);
@@ -178,6 +198,23 @@ TEST(GifDumpReference, DescribesEveryFrameAndFailsOnBadInput) {
   const std::string bad = gif_test::WriteTempFile("bad.gif", "GIF90a");
   EXPECT_EQ(RunCommand(std::string(TARVIK_GIFDUMP) + " '" + bad + "'; echo status=$?"),
             "Неизвестная версия изображения GIF\nstatus=1\n");
+
+  // A later frame that cannot be shown: the frames before it stay described
+  // and written, its message takes its line, and the status is 1.
+  TestFrame coloured = Noise(0, 0, 3, 2, 2, 1);
+  coloured.localColors = {0x000000, 0xFFFFFF};
+  const std::string failing =
+      gif_test::WriteTempFile("failing.gif", GifWriter(3, 2, {}).Frame(coloured).Frame(Noise(0, 0, 3, 2, 2, 2)).Finish());
+  const std::string folder = failing + ".frames";
+  std::filesystem::create_directories(folder);
+  EXPECT_EQ(RunCommand(std::string(TARVIK_GIFDUMP) + " '" + failing + "' '" + folder + "'; echo status=$?"),
+            "gif: 3x2 frames=2 loop=1 version=89a\n"
+            "frame 0: 3x2+0+0 delay=50 disposal=0 transparent=no corrupted=no\n"
+            "Неверное число цветов; должно быть степенью числа 2\n"
+            "status=1\n");
+  EXPECT_TRUE(std::filesystem::exists(folder + FrameName("frame", 0)));
+  EXPECT_FALSE(std::filesystem::exists(folder + FrameName("frame", 1)));
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
-// The threaded clock: parking and resuming, the period, dropped ticks, the
-// failure handling, and the main-thread timer mode. Bounds are generous: the
-// clock only promises that a tick never comes early.
+// The threaded clock: parking and resuming, the period, dropped ticks and
+// work, destruction, the failure handling, and the main-thread timer mode.
+// Bounds are generous: the clock only promises that a tick never comes early.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "gif/FakeMainThread.h"
@@ -23,7 +25,13 @@ class ThreadedTimerTest : public testing::Test {
  protected:
   void SetUp() override {
     gif::InstallMainThreadDispatcher(main_);
-    platform::SetErrorPresenter([this](const std::string& message) { errors_.push_back(message); });
+    // Reports belong on the main thread, where the handler shows them.
+    platform::SetErrorPresenter([this](const std::string& message) {
+      if (main_->IsMainThread())
+        errors_.push_back(message);
+      else
+        ++reportsOffMain_;
+    });
   }
   void TearDown() override {
     gif::InstallMainThreadDispatcher(nullptr);
@@ -32,7 +40,18 @@ class ThreadedTimerTest : public testing::Test {
 
   std::shared_ptr<gif_test::FakeMainThread> main_ = std::make_shared<gif_test::FakeMainThread>();
   std::vector<std::string> errors_;
+  std::atomic<int> reportsOffMain_ = 0;
 };
+
+// Waits on the test's thread, without running main-thread work.
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
+  const auto deadline = Clock::now() + limit;
+  while (!done()) {
+    if (Clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(1ms);
+  }
+  return true;
+}
 
 TEST_F(ThreadedTimerTest, TicksRunOnTheMainThreadAndIntervalZeroParks) {
   TThreadedTimer timer;
@@ -130,14 +149,137 @@ TEST_F(ThreadedTimerTest, TicksOnTheClockThreadWithoutSyncEvent) {
   std::atomic<int> ticks = 0;
   std::atomic<bool> onMain = false;
   std::atomic<int> ranOnMain = 0;
-  timer.SetOnTimer([&](TThreadedTimer& sender) {
+  timer.SetOnTimer([&](TThreadedTimer&) {
     onMain = onMain || main_->IsMainThread();
-    sender.RunInMainThread([&] { ranOnMain += main_->IsMainThread() ? 1 : 0; });
+    TThreadedTimer::RunInMainThread([&] { ranOnMain += main_->IsMainThread() ? 1 : 0; });
     ++ticks;
   });
   ASSERT_TRUE(main_->PumpUntil([&] { return ticks >= 3; }));
   EXPECT_FALSE(onMain);
   EXPECT_GE(ranOnMain, 3);
+}
+
+TEST_F(ThreadedTimerTest, AFailureOnTheClockThreadIsReportedOnTheMainThread) {
+  TThreadedTimer timer;
+  timer.SetSyncEvent(false);
+  timer.SetInterval(10);
+  std::atomic<int> ticks = 0;
+  timer.SetOnTimer([&](TThreadedTimer&) {
+    ++ticks;
+    throw std::runtime_error("tick failed");
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return errors_.size() >= 2; }));
+  EXPECT_EQ(errors_.front(), "tick failed");
+  EXPECT_EQ(reportsOffMain_, 0);
+
+  // A failure of work handed to the main thread comes back to the tick,
+  // and from there to the main thread's error handler.
+  timer.SetOnTimer([&](TThreadedTimer&) {
+    TThreadedTimer::RunInMainThread([] { throw std::runtime_error("handed work failed"); });
+  });
+  ASSERT_TRUE(main_->PumpUntil([&] { return errors_.back() == "handed work failed"; }));
+  EXPECT_EQ(reportsOffMain_, 0);
+}
+
+TEST_F(ThreadedTimerTest, DestructionNeverWaitsForATickOnTheClockThread) {
+  std::atomic<bool> inside = false, release = false, finished = false;
+  std::atomic<int> ticks = 0;
+  auto timer = std::make_unique<TThreadedTimer>();
+  timer->SetSyncEvent(false);
+  timer->SetInterval(5);
+  timer->SetOnTimer([&](TThreadedTimer&) {
+    ++ticks;
+    inside = true;
+    // Gives up after a while, so that a destructor that waits makes the
+    // test fail instead of hang.
+    WaitFor([&] { return release.load(); });
+    finished = true;
+  });
+  ASSERT_TRUE(WaitFor([&] { return inside.load(); }));
+  timer.reset();
+  EXPECT_FALSE(finished) << "the destructor waited for the tick";
+  release = true;
+  ASSERT_TRUE(WaitFor([&] { return finished.load(); }));
+  main_->PumpFor(100ms);
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(ThreadedTimerTest, RunInMainThreadIsReleasedByDestruction) {
+  std::atomic<bool> returned = false, workRan = false;
+  auto timer = std::make_unique<TThreadedTimer>();
+  timer->SetSyncEvent(false);
+  timer->SetInterval(5);
+  timer->SetOnTimer([&](TThreadedTimer&) {
+    TThreadedTimer::RunInMainThread([&] { workRan = true; });
+    returned = true;
+  });
+  ASSERT_TRUE(WaitFor([&] { return main_->QueuedTasks() > 0; }));
+  timer.reset();
+  EXPECT_TRUE(WaitFor([&] { return returned.load(); }));
+  main_->PumpFor(100ms);
+  EXPECT_FALSE(workRan);
+}
+
+TEST_F(ThreadedTimerTest, WorkQueuedBeforeARestartIsDropped) {
+  {  // a tick handed to the main thread
+    TThreadedTimer timer;
+    timer.SetInterval(5);
+    int ticks = 0;
+    timer.SetOnTimer([&](TThreadedTimer&) { ++ticks; });
+    ASSERT_TRUE(WaitFor([&] { return main_->QueuedTasks() > 0; }));
+    timer.SetInterval(60000);
+    main_->PumpFor(100ms);
+    EXPECT_EQ(ticks, 0);
+  }
+  {  // work a tick on the clock thread handed over
+    TThreadedTimer timer;
+    timer.SetSyncEvent(false);
+    timer.SetInterval(5);
+    std::atomic<int> handedOver = 0, ran = 0;
+    timer.SetOnTimer([&](TThreadedTimer&) {
+      ++handedOver;
+      TThreadedTimer::RunInMainThread([&] { ++ran; });
+    });
+    ASSERT_TRUE(WaitFor([&] { return main_->QueuedTasks() > 0; }));
+    timer.SetEnabled(false);
+    main_->PumpFor(100ms);
+    EXPECT_EQ(handedOver, 1);
+    EXPECT_EQ(ran, 0);
+  }
+}
+
+// A std::thread is never really suspended, so a parked wait must remember
+// its end by itself. Restarting the wait instead would tick no earlier than
+// a whole interval after the resume, which is what both bounds rule out.
+TEST_F(ThreadedTimerTest, AWaitKeepsItsEndAcrossAParkAndResume) {
+  for (const auto held : {400ms, 1200ms}) {
+    SCOPED_TRACE(held.count());
+    TThreadedTimer timer;
+    timer.SetInterval(1000);
+    std::vector<Clock::time_point> at;
+    const auto started = Clock::now();
+    timer.SetOnTimer([&](TThreadedTimer&) { at.push_back(Clock::now()); });
+    timer.SetEnabled(false);
+    std::this_thread::sleep_for(held);
+    const auto resumed = Clock::now();
+    timer.SetEnabled(true);
+    ASSERT_TRUE(main_->PumpUntil([&] { return !at.empty(); }));
+    EXPECT_GE(at.front() - started, 1000ms);
+    EXPECT_LT(at.front() - resumed, 900ms);
+  }
+}
+
+TEST_F(ThreadedTimerTest, WithoutADispatcherTheClockSaysSoOnceOnTheMainThread) {
+  gif::InstallMainThreadDispatcher(nullptr);
+  TThreadedTimer timer;
+  timer.SetInterval(5);
+  std::atomic<int> ticks = 0;
+  timer.SetOnTimer([&](TThreadedTimer&) { ++ticks; });
+  std::this_thread::sleep_for(50ms);
+  timer.SetEnabled(false);
+  timer.SetEnabled(true);
+  EXPECT_EQ(errors_, (std::vector<std::string>{"The clock cannot reach the main thread: no dispatcher is installed"}));
+  EXPECT_EQ(ticks, 0);
 }
 
 TEST_F(ThreadedTimerTest, TheClockThreadTakesALowerPriority) {
@@ -151,7 +293,7 @@ TEST_F(ThreadedTimerTest, TheClockThreadTakesALowerPriority) {
     nice = ::getpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)));
     ticked = true;
   });
-  ASSERT_TRUE(main_->PumpUntil([&] { return ticked.load(); }));
+  ASSERT_TRUE(WaitFor([&] { return ticked.load(); }));
   EXPECT_GE(nice, 10);  // a process already niced further keeps its own
 }
 

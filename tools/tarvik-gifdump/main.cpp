@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PamWriter.h"
+#include "gif/GifErrors.h"
 #include "gif/GifFrameComposer.h"
 #include "gif/TGIFImage.h"
 
@@ -36,11 +37,22 @@ int Dump(const std::string& file, const std::string* outdir) {
   }
   std::printf("gif: %dx%d frames=%d loop=%u version=%s\n", image.ScreenWidth(), image.ScreenHeight(),
               image.FrameCount(), unsigned{image.LoopCount()}, VersionText(image.GifVersion()));
+  // The animator's own composer, with its fill colour rule. Where that rule
+  // comes to the window colour, the animator takes its widget's, and this
+  // tool, having no widget, the default palette's white.
   gif::GifFrameComposer composer(image);
   for (int i = 0; i < image.FrameCount(); ++i) {
     gif::TColor key = gif::clNone;
-    const platform::Bitmap& picture = composer.ComposeFrame(i, key);
-    if (outdir) WritePam(FramePath(*outdir, i), picture);
+    try {
+      const platform::Bitmap& picture = composer.ComposeFrame(i, key);
+      if (outdir) WritePam(FramePath(*outdir, i), picture);
+    } catch (const gif::EGIFError& error) {
+      // Where the animator stops with one message, so does the tool: the
+      // frames before stay described (and written), the failing frame gets
+      // its message instead of its line, and the status says it failed.
+      std::printf("%s\n", error.what());
+      return 1;
+    }
     gif::TGIFFrame& frame = image.Frame(i);
     std::printf("frame %d: %dx%d+%d+%d delay=%u disposal=%u transparent=%s corrupted=%s\n", i, frame.Width(),
                 frame.Height(), frame.FrameLeft, frame.FrameTop, unsigned{frame.DelayMs}, unsigned{frame.Disposal},

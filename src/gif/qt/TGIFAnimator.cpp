@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <exception>
 #include <string>
 
+#include "gif/ErrorText.h"
 #include "gif/qt/QtMainThreadDispatcher.h"
 #include "platform/ErrorReport.h"
 
@@ -25,6 +25,11 @@ TColor ColorOf(const QColor& color) {
 QImage WrapPicture(const platform::Bitmap& picture) {
   return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height,
                 static_cast<qsizetype>(picture.width) * 4, QImage::Format_ARGB32);
+}
+
+bool OnMainThread() {
+  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
+  return !dispatcher || dispatcher->IsMainThread();
 }
 
 QImage OpaqueCopy(const QImage& image) {
@@ -61,7 +66,17 @@ TGIFAnimator::~TGIFAnimator() {
 void TGIFAnimator::SetAnimate(bool animate) {
   if (animate == animate_) return;
   if (animate) {
-    clock_->SetOnTimer([this](TThreadedTimer& clock) { AdvanceFrame(clock); });
+    // With AsyncDrawing the tick comes on the clock thread, where Qt widgets
+    // must not be touched and where this control may be going away on the
+    // main thread meanwhile: the tick touches nothing of it and hands the
+    // whole advance to the main thread, which drops it when the clock was
+    // restarted or destroyed in between.
+    clock_->SetOnTimer([this](TThreadedTimer&) {
+      if (OnMainThread())
+        AdvanceFrame();
+      else
+        TThreadedTimer::RunInMainThread([this] { AdvanceFrame(); });
+    });
     clock_->SetEnabled(true);
     animate_ = clock_->Enabled();
     if (OnStart) OnStart(*this);
@@ -73,6 +88,8 @@ void TGIFAnimator::SetAnimate(bool animate) {
     RecomposeImage();
   }
 }
+
+void TGIFAnimator::StopAnimation() { SetAnimate(false); }
 
 void TGIFAnimator::SetAsyncDrawing(bool asyncDrawing) {
   if (asyncDrawing == asyncDrawing_) return;
@@ -145,37 +162,41 @@ void TGIFAnimator::RecomposeImage() {
     setGeometry(x(), y(), image_->LogicalWidth(), image_->LogicalHeight());
     updateGeometry();
   }
-  // Qt displays have no palettes to realise: the flag only needs clearing.
-  if (isVisible()) image_->PaletteDirty = false;
+  RealizeImagePalette();
   if (!Drawing()) update();
 }
 
-void TGIFAnimator::AdvanceFrame(TThreadedTimer& clock) {
-  // Off the main thread (AsyncDrawing) the whole advance is handed over:
-  // widgets are painted on the main thread only.
-  const std::shared_ptr<MainThreadDispatcher> dispatcher = CurrentMainThreadDispatcher();
-  if (dispatcher && !dispatcher->IsMainThread()) {
-    clock.RunInMainThread([this, &clock] { AdvanceFrame(clock); });
-    return;
-  }
-  if (PaintedAsCopy() || !isVisible() || image_->FrameCount() < 2 || !parentWidget()) return;
-  std::lock_guard lock(PaintLock);
-  StepFrame();
-  if (!loop_ && frameIndex_ == 0) SetAnimate(false);
+// Qt paints in true colour and has no palettes to realise: the flag only
+// needs clearing.
+void TGIFAnimator::RealizeImagePalette() {
+  if (isVisible()) image_->PaletteDirty = false;
 }
 
-void TGIFAnimator::StepFrame() {
+void TGIFAnimator::AdvanceFrame() {
+  if (PaintedAsCopy() || !isVisible() || image_->FrameCount() < 2 || !parentWidget()) return;
+  std::lock_guard lock(PaintLock);
   frameIndex_ = frameIndex_ >= image_->FrameCount() - 1 ? 0 : frameIndex_ + 1;
   failedFrame_ = -1;
+  // Each frame stays for its own delay, counted from the end of its
+  // painting, also when a handler fails.
   try {
     if (OnFrameChanged) OnFrameChanged(*this);
-    repaint();
+    PaintFromAnyThread();
   } catch (...) {
-    if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) clock_->SetInterval(FrameDelay());
+    TimeNextFrame();
     throw;
   }
+  TimeNextFrame();
+  if (!loop_ && frameIndex_ == 0) StopAnimation();
+}
+
+void TGIFAnimator::TimeNextFrame() {
   if (frameIndex_ >= 0 && frameIndex_ < image_->FrameCount()) clock_->SetInterval(FrameDelay());
 }
+
+// Widgets are painted on the main thread only, and every frame advance is
+// handed there (see SetAnimate), so this always paints at once.
+void TGIFAnimator::PaintFromAnyThread() { repaint(); }
 
 void TGIFAnimator::PaintImage(QPainter& painter) {
   if (image_->Transparent() || image_->Empty()) PaintParentBackground(painter);
@@ -209,17 +230,11 @@ void TGIFAnimator::PaintImage(QPainter& painter) {
 // is over: a message box must not open inside a paint.
 void TGIFAnimator::FrameFailed() {
   failedFrame_ = frameIndex_;
-  std::string message = "Unknown error";
-  try {
-    throw;
-  } catch (const std::exception& error) {
-    message = error.what();
-  } catch (...) {
-  }
+  const std::string message = CurrentErrorText();
   QMetaObject::invokeMethod(
       this,
       [this, message] {
-        SetAnimate(false);
+        StopAnimation();
         platform::ReportError(message);
       },
       Qt::QueuedConnection);

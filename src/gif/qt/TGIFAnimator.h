@@ -14,7 +14,7 @@ namespace gif::qt {
 // delay (50 ms to 10 s), counted from the end of its painting.
 //
 // All composing and painting happens on the main thread. AsyncDrawing only
-// lets the clock tick on its own thread; the tick then hands the frame
+// lets the clock tick on its own thread; the tick then hands the whole frame
 // advance to the main thread, because Qt widgets can only be painted there.
 class TGIFAnimator : public TImageControl {
   Q_OBJECT
@@ -63,8 +63,11 @@ class TGIFAnimator : public TImageControl {
  private:
   void ImageChanged();
   void RecomposeImage();
-  void AdvanceFrame(TThreadedTimer& clock);
-  void StepFrame();
+  void RealizeImagePalette();
+  void AdvanceFrame();
+  void TimeNextFrame();
+  void PaintFromAnyThread();
+  void StopAnimation();
   void ChangeDrawingSetting(bool& setting, bool value);
   void FrameFailed();
 
