@@ -17,17 +17,35 @@ TNetProcessMessagesHook& Hook() {
   return hook;
 }
 
-std::atomic<TNetAntiFreeze*> current{nullptr};
+std::atomic<TNetAntiFreezeBase*> current{nullptr};
 
 bool OnMainThread() { return ::syscall(SYS_gettid) == ::getpid(); }
 
 }  // namespace
 
-TNetAntiFreeze::TNetAntiFreeze() { current = this; }
+TNetAntiFreezeBase::TNetAntiFreezeBase() { current = this; }
 
-TNetAntiFreeze::~TNetAntiFreeze() {
-  TNetAntiFreeze* self = this;
+TNetAntiFreezeBase::~TNetAntiFreezeBase() {
+  TNetAntiFreezeBase* self = this;
   current.compare_exchange_strong(self, nullptr);
+}
+
+TNetAntiFreezeBase* TNetAntiFreezeBase::InUse() {
+  TNetAntiFreezeBase* instance = current;
+  if (!instance || !instance->Active || !OnMainThread()) return nullptr;
+  return instance;
+}
+
+void TNetAntiFreezeBase::DoProcess(bool idle) {
+  TNetAntiFreezeBase* instance = InUse();
+  if (!instance || (instance->OnlyWhenIdle && !idle)) return;
+  instance->Process(instance->ApplicationHasPriority ? TNetPendingMessages::All
+                                                     : TNetPendingMessages::One);
+}
+
+bool TNetAntiFreezeBase::CallsAborted() {
+  const TNetAntiFreezeBase* instance = current;
+  return instance && instance->aborting_;
 }
 
 void TNetAntiFreeze::SetProcessMessagesHook(TNetProcessMessagesHook hook) {
@@ -35,29 +53,11 @@ void TNetAntiFreeze::SetProcessMessagesHook(TNetProcessMessagesHook hook) {
   Hook() = std::move(hook);
 }
 
-TNetAntiFreeze* TNetAntiFreeze::InUse() {
-  TNetAntiFreeze* instance = current;
-  if (!instance || !instance->Active || !OnMainThread()) return nullptr;
-  return instance;
-}
-
-void TNetAntiFreeze::DoProcess(bool idle) {
-  const TNetAntiFreeze* instance = InUse();
-  if (!instance || (instance->OnlyWhenIdle && !idle)) return;
-  const TNetPendingMessages amount = instance->ApplicationHasPriority
-                                         ? TNetPendingMessages::All
-                                         : TNetPendingMessages::One;
+void TNetAntiFreeze::Process(TNetPendingMessages amount) {
   TNetProcessMessagesHook hook;
   {
     std::lock_guard lock(HookMutex());
     hook = Hook();
   }
-  // The hook may run any window handler, even one that destroys this
-  // instance, so nothing of it is touched afterwards.
   if (hook) hook(amount);
-}
-
-bool TNetAntiFreeze::CallsAborted() {
-  const TNetAntiFreeze* instance = current;
-  return instance && instance->aborting_;
 }

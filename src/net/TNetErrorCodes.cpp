@@ -1,7 +1,6 @@
 #include "net/TNetErrorCodes.h"
 
 #include <cerrno>
-#include <cstring>
 #include <iterator>
 
 #include "net/ENetTransportExceptions.h"
@@ -25,6 +24,9 @@ constexpr ErrnoCode kErrnoCodes[] = {
     {EAFNOSUPPORT, 10047},   {EADDRINUSE, 10048},   {EADDRNOTAVAIL, 10049},
     {ENETDOWN, 10050},       {ENETUNREACH, 10051},  {ENETRESET, 10052},
     {ECONNABORTED, 10053},   {ECONNRESET, 10054},   {ENOBUFS, 10055},
+    // The kernel's "out of memory" for socket buffers is what the original
+    // platform reports as no buffer space.
+    {ENOMEM, 10055},
     {EISCONN, 10056},        {ENOTCONN, 10057},     {ESHUTDOWN, 10058},
     // Writing to a socket the peer has closed: on the original platform the
     // send fails with the shutdown error, and callers rely on that code.
@@ -80,9 +82,6 @@ constexpr CodeText kCodeTexts[] = {
     {kNetErrorHostNotFound, "Host not found."},
 };
 
-// Table codes start at 10004; errno values stay far below.
-constexpr int kFirstTableCode = 10000;
-
 }  // namespace
 
 int NetErrorCodeFromErrno(int error_number) {
@@ -94,7 +93,8 @@ int NetErrorCodeFromErrno(int error_number) {
 std::string NetErrorText(int code) {
   for (const CodeText& entry : kCodeTexts)
     if (entry.code == code) return entry.text;
-  if (code > 0 && code < kFirstTableCode) return std::strerror(code);
+  // Messages read the same on every platform: a code without a text of its
+  // own shows by its number alone, never in the system's wording.
   return {};
 }
 

@@ -11,8 +11,7 @@ inline constexpr int kNetErrorHostNotFound = 11001;
 // are passed through unchanged.
 int NetErrorCodeFromErrno(int error_number);
 
-// The table text for a code, or the system's own text for a passed-through
-// errno value.
+// The table text for a code; empty for a code the table does not list.
 std::string NetErrorText(int code);
 
 // "Socket Error # %d" CR LF "%s", filled with the code and its text.

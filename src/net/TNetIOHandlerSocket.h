@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "net/TNetHostLookup.h"
 #include "net/TNetIOHandler.h"
 #include "net/TNetSocketHandle.h"
 #include "net/TNetStack.h"
@@ -23,14 +24,14 @@ class TNetIOHandlerSocket : public TNetIOHandler {
 
   // When false, small writes go out at once (TCP_NODELAY).
   bool UseNagle = true;
+  // How host names become addresses; the platform's resolver unless a
+  // program brings its own.
+  TNetHostLookupFunction HostLookup = &TNetStack::LookUpHost;
 
   TNetSocketHandle* Binding() const { return binding_.get(); }
 
  private:
   void Report(TNetStatus status, const std::string& text);
-  // Waits for a connect on its own thread for up to `timeout_ms`
-  // (TNetStack::kWaitForever: no limit), keeping the window responsive.
-  void GuardedConnect(int timeout_ms);
 
   TNetStackUser stack_user_;
   std::unique_ptr<TNetSocketHandle> binding_;

@@ -79,7 +79,3 @@ void TNetSocketHandle::CloseSocket() {
 void TNetSocketHandle::UpdateBindingLocal() {
   if (fd_ >= 0) stack_.LocalAddress(fd_, IP, Port);
 }
-
-void TNetSocketHandle::UpdateBindingPeer() {
-  if (fd_ >= 0) stack_.PeerAddress(fd_, PeerIP, PeerPort);
-}

@@ -37,7 +37,6 @@ class TNetSocketHandle {
   // other thread still waits on the descriptor when it is reused.
   void CloseSocket();
   void UpdateBindingLocal();
-  void UpdateBindingPeer();
 
   std::string IP;  // local address, empty for any
   int Port = 0;    // local port, 0 for any

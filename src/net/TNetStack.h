@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,12 +39,14 @@ class TNetStack {
   int SetNoDelay(int fd);
   int SetBlocking(int fd, bool blocking);
   bool LocalAddress(int fd, std::string& ip, int& port);
-  bool PeerAddress(int fd, std::string& ip, int& port);
 
   // "localhost" in any case gives 127.0.0.1 and a dotted IPv4 literal is
-  // used as it is, both without a lookup; any other name is looked up and its
-  // first address returned. Throws ENetSocketError 11001 when it fails.
-  std::string ResolveHost(const std::string& host);
+  // used as it is; any other name needs a lookup, and gives none here.
+  static std::optional<std::string> AddressWithoutLookup(const std::string& host);
+  // The platform's lookup: the first IPv4 address of `host` as dotted text,
+  // or none. Touches no instance, so it may run on any thread, even after
+  // the last component is gone.
+  static std::optional<std::string> LookUpHost(const std::string& host);
   static bool IsIPv4Literal(std::string_view text);
 
   // The table code of the calling thread's last failed call.

@@ -208,37 +208,30 @@ bool TNetStack::LocalAddress(int fd, std::string& ip, int& port) {
   return ReadAddress(address, ip, port);
 }
 
-bool TNetStack::PeerAddress(int fd, std::string& ip, int& port) {
-  sockaddr_in address{};
-  socklen_t length = sizeof address;
-  if (::getpeername(fd, reinterpret_cast<sockaddr*>(&address), &length) < 0) {
-    Fail(errno);
-    return false;
-  }
-  return ReadAddress(address, ip, port);
-}
-
 bool TNetStack::IsIPv4Literal(std::string_view text) {
   uint32_t value = 0;
   return ParseIPv4(text, value);
 }
 
-std::string TNetStack::ResolveHost(const std::string& host) {
+std::optional<std::string> TNetStack::AddressWithoutLookup(const std::string& host) {
   if (platform::SameTextIgnoringCase(host, "localhost")) return "127.0.0.1";
   if (IsIPv4Literal(host)) return host;
+  return std::nullopt;
+}
+
+std::optional<std::string> TNetStack::LookUpHost(const std::string& host) {
   addrinfo hints{};
   hints.ai_family = AF_INET;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
-  if (::getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) {
-    last_error = kNetErrorHostNotFound;
-    RaiseNetSocketError(kNetErrorHostNotFound);
-  }
+  if (::getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found)
+    return std::nullopt;
   const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> owned(
       found, &::freeaddrinfo);
   std::string ip;
   int port = 0;
-  ReadAddress(*reinterpret_cast<const sockaddr_in*>(found->ai_addr), ip, port);
+  if (!ReadAddress(*reinterpret_cast<const sockaddr_in*>(found->ai_addr), ip, port))
+    return std::nullopt;
   return ip;
 }
 

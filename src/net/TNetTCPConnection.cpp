@@ -36,7 +36,7 @@ void TNetTCPConnection::DoDisconnected() {
 
 void TNetTCPConnection::OpenHandler(const TNetConnectTarget& target) {
   // Once the program is closing, no new connection may keep it waiting.
-  if (TNetAntiFreeze::CallsAborted()) throw ENetOperationAborted();
+  if (TNetAntiFreezeBase::CallsAborted()) throw ENetOperationAborted();
   if (!handler_) {
     handler_ = std::make_shared<TNetIOHandlerSocket>();
     handler_owned_ = true;
@@ -101,8 +101,8 @@ bool TNetTCPConnection::CheckPeerClosed(bool raise, bool ignore_buffer) {
 }
 
 void TNetTCPConnection::LetMessagesRun(bool idle) {
-  TNetAntiFreeze::DoProcess(idle);
-  if (TNetAntiFreeze::CallsAborted()) {
+  TNetAntiFreezeBase::DoProcess(idle);
+  if (TNetAntiFreezeBase::CallsAborted()) {
     if (handler_) handler_->Close();
     throw ENetOperationAborted();
   }
@@ -117,7 +117,7 @@ bool TNetTCPConnection::WaitReadableOnce(int timeout_ms) {
 
 bool TNetTCPConnection::WaitReadable(int timeout_ms) {
   if (!SocketOpen()) throw ENetConnClosedGracefully();
-  const TNetAntiFreeze* anti_freeze = TNetAntiFreeze::InUse();
+  const TNetAntiFreezeBase* anti_freeze = TNetAntiFreezeBase::InUse();
   if (!anti_freeze) {
     // Nothing to do between slices: the receive itself may block.
     if (timeout_ms == TNetStack::kWaitForever) return true;
@@ -226,8 +226,18 @@ std::string TNetTCPConnection::ReadExact(std::size_t count) {
   return bytes;
 }
 
+std::int64_t TNetTCPConnection::ReadLengthPrefix() {
+  unsigned char bytes[4];
+  ReadExact(reinterpret_cast<char*>(bytes), sizeof bytes);
+  // Unsigned: a length is never negative, and reading a high first byte as
+  // a sign would skip the piece and leave it to be taken for what follows.
+  return (std::int64_t{bytes[0]} << 24) | (std::int64_t{bytes[1]} << 16) |
+         (std::int64_t{bytes[2]} << 8) | std::int64_t{bytes[3]};
+}
+
 void TNetTCPConnection::ReadToStream(TNetStream& stream, std::int64_t count,
                                      bool until_close) {
+  if (count == -1 && !until_close) count = ReadLengthPrefix();
   if (count >= 0) stream.Reserve(count);
   // Whatever happens, a stream that held more than this read wrote ends
   // where the read ended.
@@ -337,5 +347,8 @@ void TNetTCPConnection::PollPeerClosed() {
   } catch (const ENetSocketError&) {
     // A reset is a close too: the socket is of no further use.
     if (SocketOpen()) CloseSocketAfterPeer();
+  } catch (const ENetConnClosedGracefully&) {
+    // A window handler run during the wait closed the connection; that is
+    // what this poll is there to notice, not a failure of the request.
   }
 }

@@ -54,9 +54,10 @@ class TNetTCPConnection {
   void ReadExact(char* buffer, std::size_t count);
   std::string ReadExact(std::size_t count);
   // Copies `count` bytes (or, with `until_close`, everything up to the
-  // peer's close) into `stream` at its position. Without `until_close`, a
-  // peer that closes first raises ENetConnClosedGracefully after the bytes
-  // it did send were written.
+  // peer's close) into `stream` at its position. A `count` of -1 without
+  // `until_close` reads the count first, as four bytes in network byte
+  // order. Without `until_close`, a peer that closes first raises
+  // ENetConnClosedGracefully after the bytes it did send were written.
   void ReadToStream(TNetStream& stream, std::int64_t count, bool until_close);
 
   void WriteText(std::string_view text);
@@ -68,7 +69,8 @@ class TNetTCPConnection {
   void EndWriteBatch();
 
   // Reads whatever has already arrived, to notice a peer close; never raises
-  // for a close, a reset or a timeout.
+  // for a close (by the peer, or by a window handler during the wait), a
+  // reset or a timeout.
   void PollPeerClosed();
   // True when the connection counts as closed; closes a socket whose peer
   // has closed. With `raise`, a closed connection raises
@@ -94,6 +96,7 @@ class TNetTCPConnection {
   // Lets pending window messages run; ends the call when the program closes.
   void LetMessagesRun(bool idle);
   std::string ApplyMaxLineAction(std::size_t max_length);
+  std::int64_t ReadLengthPrefix();
   void CopyToStream(TNetStream& stream, std::int64_t remaining, bool until_close);
   void SendAll(const char* data, std::size_t count);
   void CloseSocketAfterPeer();

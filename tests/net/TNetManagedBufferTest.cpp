@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 
 #include "net/ENetTransportExceptions.h"
@@ -45,6 +46,12 @@ TEST(TNetErrorCodes, PlatformErrorsReadAsTheTableSays) {
   EXPECT_EQ(NetSocketErrorMessage(10035), "Socket Error # 10035\r\nOperation would block. ");
   EXPECT_EQ(NetSocketErrorMessage(10066), "Socket Error # 10066\r\nDirectory not empty");
   EXPECT_EQ(NetSocketErrorMessage(99999), "Socket Error # 99999\r\n");
+  // A platform error the table has no code for keeps its number and gets no
+  // text, rather than one in the system's own wording.
+  EXPECT_EQ(NetErrorCodeFromErrno(EIO), EIO);
+  EXPECT_EQ(NetSocketErrorMessage(NetErrorCodeFromErrno(EIO)),
+            "Socket Error # " + std::to_string(EIO) + "\r\n");
+  EXPECT_EQ(NetErrorCodeFromErrno(ENOMEM), 10055);
 }
 
 }  // namespace

@@ -6,7 +6,11 @@
 #include <sys/socket.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <future>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +19,7 @@
 #include "net/ScriptedServer.h"
 #include "net/TNetAntiFreeze.h"
 #include "net/TNetErrorCodes.h"
+#include "net/TNetIOHandlerSocket.h"
 #include "net/TNetStringStream.h"
 #include "net/TNetTCPClient.h"
 #include "platform/UniqueFd.h"
@@ -217,7 +222,9 @@ TEST(TNetTCPConnection, RefusedConnectNamesTheSocketError) {
 }
 
 TEST(TNetTCPConnection, UnknownHostIsReportedWithTheLookupError) {
-  Client client(80, "no-such-host.invalid");
+  // A label longer than 63 bytes cannot be put into a query, so the
+  // platform's lookup fails without asking any name server.
+  Client client(80, std::string(64, 'x') + ".invalid");
   try {
     client.OpenConnection();
     FAIL() << "resolved an invalid name";
@@ -225,6 +232,67 @@ TEST(TNetTCPConnection, UnknownHostIsReportedWithTheLookupError) {
     EXPECT_EQ(error.Code(), 11001);
     EXPECT_STREQ(error.what(), "Socket Error # 11001\r\nHost not found.");
   }
+}
+
+TEST(TNetTCPConnection, ALengthFirstWhenNoCountIsGiven) {
+  ScriptedServer server(Sends(std::string("\0\0\0\5hellorest", 13)));
+  Client client(server.Port());
+  client.OpenConnection();
+  TNetStringStream stream;
+  client.ReadToStream(stream, -1, false);
+  EXPECT_EQ(stream.Text(), "hello");
+  EXPECT_EQ(client.ReadExact(4), "rest");
+}
+
+TEST(TNetTCPConnection, SendingToAPeerThatHasResetGivesTheShutdownError) {
+  std::promise<void> closed;
+  ScriptedServer server([&closed](ScriptedPeer& peer) {
+    // The close goes out first; the client's data then meets a closed
+    // socket, whose answer is a reset.
+    peer.Close();
+    closed.set_value();
+  });
+  Client client(server.Port());
+  client.OpenConnection();
+  closed.get_future().wait();
+  try {
+    // The first sends still go out: the reset comes back in answer to them.
+    for (int i = 0; i < 1000; ++i) {
+      client.WriteText("ping");
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    FAIL() << "a reset peer took every send";
+  } catch (const ENetSocketError& error) {
+    EXPECT_EQ(error.Code(), 10058);
+    EXPECT_STREQ(error.what(),
+                 "Socket Error # 10058\r\nCannot send or receive after socket is closed.");
+  }
+  EXPECT_FALSE(client.IsConnected());
+}
+
+TEST(TNetTCPConnection, BindingToAnAddressInUse) {
+  const ClosedPort taken;
+  ScriptedServer server(Sends(""));
+  Client client(server.Port());
+  client.BoundIP = "127.0.0.1";
+  client.BoundPort = taken.Port();
+  try {
+    client.OpenConnection();
+    FAIL() << "bound to a port in use";
+  } catch (const ENetCouldNotBindSocket& error) {
+    EXPECT_STREQ(error.what(), "Could not bind socket. Address and port are already in use.");
+  }
+  client.BoundPort = 0;
+  client.BoundPortMin = taken.Port();
+  client.BoundPortMax = taken.Port();
+  try {
+    client.OpenConnection();
+    FAIL() << "bound in a range whose only port is in use";
+  } catch (const ENetCanNotBindPortInRange& error) {
+    const std::string port = std::to_string(taken.Port());
+    EXPECT_EQ(error.what(), "Can not bind in port range (" + port + " - " + port + ")");
+  }
+  EXPECT_FALSE(client.IsConnected());
 }
 
 TEST(TNetTCPConnection, LocalPortRanges) {
@@ -297,6 +365,21 @@ TEST(TNetTCPConnection, ClosingTheProgramEndsAWaitingRead) {
   EXPECT_THROW(client.OpenConnection(), ENetOperationAborted);
 }
 
+TEST(TNetTCPConnection, PollingForACloseNeverRaisesForOne) {
+  ScriptedServer server(Sends("unread"));
+  TNetAntiFreeze anti_freeze;
+  anti_freeze.OnlyWhenIdle = false;
+  Client client(server.Port());
+  client.OpenConnection();
+  ASSERT_TRUE(client.IOHandler()->Readable(5000));
+  // A window handler closes the connection while the poll waits, with data
+  // still to read.
+  CountingHook hook([&client] { client.CloseConnection(); });
+  EXPECT_NO_THROW(client.PollPeerClosed());
+  EXPECT_GE(hook.calls, 1);
+  EXPECT_FALSE(client.IsConnected());
+}
+
 TEST(TNetTCPConnection, AHandlerMayCloseTheConnectionInsideAWait) {
   ScriptedServer server(Sends(""));
   TNetAntiFreeze anti_freeze;
@@ -359,6 +442,86 @@ TEST(TNetTCPConnection, ClosingTheProgramEndsAHangingConnect) {
   EXPECT_THROW(client.OpenConnection(), ENetOperationAborted);
   EXPECT_LT(steady_clock::now() - started, std::chrono::seconds(30));
   EXPECT_FALSE(client.IsConnected());
+}
+
+}  // namespace
+
+namespace {
+
+// A name lookup that answers only when the test lets it, as a resolver that
+// hangs would; the state is shared because the lookup may outlive the test.
+struct HeldLookup {
+  struct State {
+    std::mutex mutex;
+    std::condition_variable released_changed;
+    bool released = false;
+  };
+  std::shared_ptr<State> state = std::make_shared<State>();
+
+  TNetHostLookupFunction Function() const {
+    return [state = state](const std::string&) -> std::optional<std::string> {
+      std::unique_lock lock(state->mutex);
+      state->released_changed.wait(lock, [&state] { return state->released; });
+      return "127.0.0.1";
+    };
+  }
+  void Release() const {
+    std::lock_guard lock(state->mutex);
+    state->released = true;
+    state->released_changed.notify_all();
+  }
+};
+
+// A client whose socket handler looks names up with `lookup`.
+std::shared_ptr<TNetIOHandlerSocket> HandlerWithLookup(TNetHostLookupFunction lookup) {
+  auto handler = std::make_shared<TNetIOHandlerSocket>();
+  handler->HostLookup = std::move(lookup);
+  return handler;
+}
+
+TEST(TNetTCPConnection, ANameIsLookedUpWhileTheWindowKeepsRunning) {
+  ScriptedServer server(Sends("hi\n"));
+  TNetAntiFreeze anti_freeze;
+  CountingHook hook;
+  // Not a literal of four numbers, so the platform's lookup reads it, on
+  // the connect's own thread.
+  Client client(server.Port(), "127.1");
+  std::vector<std::string> statuses;
+  client.OnStatus = [&statuses](TNetStatus, const std::string& text) { statuses.push_back(text); };
+  client.OpenConnection();
+  EXPECT_EQ(client.ReadLine(), "hi");
+  ASSERT_GE(statuses.size(), 3u);
+  EXPECT_EQ(statuses[0], "Resolving hostname 127.1.");
+  EXPECT_EQ(statuses[1], "Connecting to 127.0.0.1.");
+}
+
+TEST(TNetTCPConnection, AHangingLookupEndsAtTheTimeLimit) {
+  const HeldLookup held;
+  TNetAntiFreeze anti_freeze;
+  CountingHook hook;
+  Client client(1, "127.1");
+  client.SetIOHandler(HandlerWithLookup(held.Function()));
+  const auto started = steady_clock::now();
+  EXPECT_THROW(client.OpenConnection(600), ENetConnectTimeout);
+  EXPECT_LT(steady_clock::now() - started, std::chrono::seconds(30));
+  EXPECT_GE(hook.calls, 2);
+  EXPECT_FALSE(client.IsConnected());
+  held.Release();
+}
+
+TEST(TNetTCPConnection, ClosingTheProgramEndsAHangingLookup) {
+  const HeldLookup held;
+  ScriptedServer server(Sends(""));
+  TNetAntiFreeze anti_freeze;
+  CountingHook hook([&anti_freeze] { anti_freeze.AbortPendingCalls(); });
+  Client client(server.Port(), "127.1");
+  client.SetIOHandler(HandlerWithLookup(held.Function()));
+  // Without a limit of its own the wait would last 120 s.
+  EXPECT_THROW(client.OpenConnection(), ENetOperationAborted);
+  EXPECT_EQ(hook.calls, 1);
+  EXPECT_FALSE(client.IsConnected());
+  // The lookup finishes on its own thread after the caller has gone.
+  held.Release();
 }
 
 }  // namespace
