@@ -56,3 +56,10 @@ class ENetInvalidChunkSize : public ENetException {
  public:
   ENetInvalidChunkSize() : ENetException("Invalid chunk size.") {}
 };
+
+// A server that answers "100 Continue" without end must not keep the client
+// reading, or storing the cookies each of those answers may carry.
+class ENetTooManyInterimAnswers : public ENetException {
+ public:
+  ENetTooManyInterimAnswers() : ENetException("Too many interim answers.") {}
+};

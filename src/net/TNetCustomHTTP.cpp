@@ -18,17 +18,15 @@ constexpr int kMaxHeadLines = 10000;
 constexpr std::size_t kMaxHeadBytes = 1024 * 1024;
 // An error page is shown as text; more of it than this is not kept.
 constexpr std::int64_t kMaxErrorBody = 1024 * 1024;
+// Real servers send one "100 Continue" at most; the bound stops one that
+// sends them without end, each with cookies to store.
+constexpr int kMaxInterimAnswers = 100;
 
 }  // namespace
 
 TNetCustomHTTP::TNetCustomHTTP() { SetPort(kHTTPPort); }
 
 TNetCustomHTTP::~TNetCustomHTTP() = default;
-
-void TNetCustomHTTP::SetHost(const std::string& host) {
-  Host = host;
-  current_uri_.Host = host;
-}
 
 void TNetCustomHTTP::SetPort(int port) {
   Port = port;
@@ -96,7 +94,10 @@ void TNetCustomHTTP::RunRequests(const std::string& url, TNetStream& destination
     MakeSureConnected();
     WriteRequestHead();
     ReadAnswerHead();
-    while (protocol_.Response.StatusCode == 100) ReadAnswerHead();
+    for (int interim = 0; protocol_.Response.StatusCode == 100; ++interim) {
+      if (interim == kMaxInterimAnswers) throw ENetTooManyInterimAnswers();
+      ReadAnswerHead();
+    }
     switch (DecideOnAnswer()) {
       case TNext::Follow:
         // Whatever an earlier answer wrote is not part of the final body.
@@ -168,6 +169,10 @@ void TNetCustomHTTP::ChooseEndpoint() {
 void TNetCustomHTTP::MakeSureConnected() {
   if (!KeepConnection()) CloseConnection();
   PollPeerClosed();
+  // Bytes that arrived before the request went out answer none of ours (the
+  // rest of a body longer than announced, say); read as the next answer
+  // they would give a wrong one.
+  if (IsConnected() && !InputBuffer().Empty()) CloseConnection();
   if (!IsConnected()) OpenConnection(ReadTimeout);
 }
 
@@ -310,7 +315,9 @@ void TNetCustomHTTP::DrainBody() {
     ReadTimeout = saved_timeout;
     throw;
   } catch (const std::exception&) {
-    // A redirect's page is not worth failing the request for.
+    // A redirect's page is not worth failing the request for, but the rest
+    // of it, still to come, would be read as the next answer.
+    CloseConnection();
   }
   ReadTimeout = saved_timeout;
 }
@@ -342,7 +349,9 @@ void TNetCustomHTTP::ReadChunkedBody(TNetStream& stream) {
     ReadLine();
     size = ChunkSizeFromLine(ReadLine());
   }
-  ReadLine();
+  // Trailer lines are not read. One left on the connection would be taken
+  // for the next answer's status line, so a connection that has any goes.
+  if (!ReadLine().empty()) CloseConnection();
 }
 
 void TNetCustomHTTP::RaiseStatusError() {

@@ -50,8 +50,8 @@ class TNetCustomHTTP : public TNetTCPClient {
   TNetAuthorizationEvent OnAuthorization;
   TNetAuthorizationEvent OnProxyAuthorization;
 
-  // Also set the current target's host and port.
-  void SetHost(const std::string& host);
+  // Also sets the current target's port, which a target without a port of
+  // its own keeps unless it is 0, 80 or 443.
   void SetPort(int port);
 
   TNetHTTPRequest& Request() { return protocol_.Request; }
@@ -92,7 +92,8 @@ class TNetCustomHTTP : public TNetTCPClient {
   TNext DecideRedirect();
   TNext DecideOnAnswer();
   bool AskRedirect(std::string& target, TNetHTTPMethod& method);
-  // Reads a body nobody wants with a short read timeout, ignoring failures.
+  // Reads a body nobody wants with a short read timeout; a failure only
+  // closes the connection.
   void DrainBody();
   void ReadBody(TNetStream* stream);
   void ReadChunkedBody(TNetStream& stream);

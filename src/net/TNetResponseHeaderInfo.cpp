@@ -6,6 +6,9 @@
 
 namespace {
 
+// Only plain digits count as a number of seconds. Servers send "Expires: -1"
+// to mean "already expired"; as a number it would be a negative time of day
+// and fail the whole request, while as a date it is simply unreadable.
 bool AllDigits(std::string_view text) {
   if (text.empty()) return false;
   for (char c : text)

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+#include <memory>
+#include <optional>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "net/ENetHTTPExceptions.h"
 #include "net/ENetTransportExceptions.h"
 #include "net/ScriptedServer.h"
+#include "net/TNetAntiFreeze.h"
+#include "net/TNetIOHandlerSocket.h"
 #include "net/TNetStringStream.h"
 
 namespace {
@@ -21,6 +27,14 @@ ScriptedServer::Script Answers(std::vector<std::string> answers) {
       peer.Send(answer);
     }
     peer.ReadUntilClosed(5000);
+  };
+}
+
+// Like Answers, with a list of answers for each connection in turn.
+ScriptedServer::Script AnswersPerConnection(std::vector<std::vector<std::string>> connections) {
+  return [connections](ScriptedPeer& peer) {
+    if (static_cast<std::size_t>(peer.Index()) >= connections.size()) return;
+    Answers(connections[static_cast<std::size_t>(peer.Index())])(peer);
   };
 }
 
@@ -124,6 +138,27 @@ TEST(TNetHTTP, AHundredContinueBeforeTheAnswerIsOneRequest) {
   EXPECT_EQ(server.Requests().size(), 1u);
 }
 
+TEST(TNetHTTP, InterimAnswersAreBounded) {
+  std::string hundred;
+  for (int i = 0; i < 100; ++i) hundred += "HTTP/1.1 100 Continue\r\nSet-Cookie: c" + std::to_string(i) + "=1\r\n\r\n";
+  ScriptedServer server(AnswersPerConnection({
+      {hundred + Ok("fine")},
+      {hundred + "HTTP/1.1 100 Continue\r\n\r\n" + Ok("never")},
+  }));
+  auto http = CreateNetHTTP1();
+  TNetStringStream body;
+  http->FetchUrl(server.Url("/x"), body);
+  EXPECT_EQ(body.Text(), "fine");
+  http->CloseConnection();
+  try {
+    http->FetchUrl(server.Url("/x"), body);
+    FAIL() << "endless interim answers passed";
+  } catch (const ENetTooManyInterimAnswers& error) {
+    EXPECT_STREQ(error.what(), "Too many interim answers.");
+  }
+  EXPECT_FALSE(http->IsConnected());
+}
+
 TEST(TNetHTTP, RelativeRedirectsMergeIntoTheCurrentTarget) {
   ScriptedServer server(Answers({Redirect("/new/doc.inf"), Redirect("sub/doc.inf"), Ok("here")}));
   auto http = CreateNetHTTP1();
@@ -219,6 +254,90 @@ TEST(TNetHTTP, CookiesGoBackToTheirHost) {
   EXPECT_NE(second.find("\r\nCookie: a=1\r\n\r\n"), std::string::npos) << second;
 }
 
+TEST(TNetHTTP, Version2CookiesGoBackToo) {
+  ScriptedServer server(Answers({Ok("one", "Set-Cookie2: v=2; Version=1; Path=/\r\n"), Ok("two")}));
+  auto http = CreateNetHTTP1();
+  TNetStringStream body;
+  http->FetchUrl(server.Url("/first"), body);
+  http->FetchUrl(server.Url("/second"), body);
+  const std::string second = server.Requests().at(1);
+  EXPECT_NE(second.find("\r\nCookie: v=2\r\n\r\n"), std::string::npos) << second;
+  http->CloseConnection();
+}
+
+TEST(TNetHTTP, Version10AsksToKeepTheConnection) {
+  ScriptedServer server(Answers({Ok("kept", "Connection: Keep-Alive\r\n"), Ok("closed")}));
+  auto http = CreateNetHTTP1();
+  http->ProtocolVersion = pv1_0;
+  TNetStringStream body;
+  http->FetchUrl(server.Url("/one"), body);
+  EXPECT_EQ(server.Requests().at(0),
+            "GET /one HTTP/1.0\r\n"
+            "Connection: keep-alive\r\n"
+            "Content-Type: text/html\r\n"
+            "Host: 127.0.0.1:" + std::to_string(server.Port()) + "\r\n"
+            "Accept: text/html, */*\r\n"
+            "User-Agent: Mozilla/3.0 (compatible; Tarvik HTTP Client)\r\n"
+            "\r\n");
+  EXPECT_TRUE(http->IsConnected());
+  // Without the server's keep-alive, a 1.0 connection ends with the answer.
+  http->FetchUrl(server.Url("/two"), body);
+  EXPECT_EQ(body.Text(), "keptclosed");
+  EXPECT_FALSE(http->IsConnected());
+  EXPECT_EQ(server.Connections(), 1);
+}
+
+// Whatever is left of an answer on a kept-alive connection would be read
+// as the next answer; the connection goes instead and the next request
+// gets a fresh one.
+TEST(TNetHTTP, NoAnswerIsReadFromTheRestOfAnother) {
+  const std::string stale = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nstale";
+  ScriptedServer server(AnswersPerConnection({
+      // A redirect page whose drain fails half-way.
+      {"HTTP/1.1 302 Found\r\nLocation: /next\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "FFFFFFFFFF\r\n" + stale, stale},
+      {Ok("fresh")},
+      // A refused 401 retried in the same way.
+      {"HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"r\"\r\n"
+       "Transfer-Encoding: chunked\r\n\r\nFFFFFFFFFF\r\n" + stale, stale},
+      {Ok("authorized")},
+      // Trailers after the last chunk, then a body longer than announced.
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n0\r\n"
+       "X-Trailer: 1\r\n\r\n" + stale, stale},
+      {Ok("four", "") + stale, stale},
+      {Ok("last")},
+  }));
+  auto http = CreateNetHTTP1();
+  TNetStringStream body;
+  http->FetchUrl(server.Url("/first"), body);
+  EXPECT_EQ(body.Text(), "fresh");
+  EXPECT_EQ(server.Connections(), 2);
+  http->CloseConnection();
+
+  http->HTTPOptions |= hoInProcessAuth;
+  http->OnAuthorization = [](TNetCustomHTTP&, TNetAuthentication& authentication, bool& handled) {
+    authentication.Username = "user";
+    handled = true;
+  };
+  TNetStringStream authorized;
+  http->FetchUrl(server.Url("/private"), authorized);
+  EXPECT_EQ(authorized.Text(), "authorized");
+  EXPECT_EQ(server.Connections(), 4);
+  http->CloseConnection();
+
+  TNetStringStream chunked;
+  http->FetchUrl(server.Url("/chunked"), chunked);
+  EXPECT_EQ(chunked.Text(), "abc");
+  TNetStringStream longer;
+  http->FetchUrl(server.Url("/longer"), longer);
+  EXPECT_EQ(longer.Text(), "four");
+  TNetStringStream last;
+  http->FetchUrl(server.Url("/last"), last);
+  EXPECT_EQ(last.Text(), "last");
+  EXPECT_EQ(server.Connections(), 7);
+  http->CloseConnection();
+}
+
 TEST(TNetHTTP, PeerClosingDuringTheHead) {
   {
     // Right after the status line: the answer is incomplete.
@@ -238,7 +357,14 @@ TEST(TNetHTTP, PeerClosingDuringTheHead) {
     });
     auto http = CreateNetHTTP1();
     TNetStringStream body;
-    EXPECT_THROW(http->FetchUrl(closing.Url("/x"), body), ENetException);
+    // ...but a 2xx found with the connection gone is no answer either.
+    try {
+      http->FetchUrl(closing.Url("/x"), body);
+      FAIL() << "an answer without its connection passed";
+    } catch (const ENetException& error) {
+      EXPECT_EQ(typeid(error), typeid(ENetException));
+      EXPECT_STREQ(error.what(), "Undefined situation");
+    }
     EXPECT_EQ(http->Response().ContentLength, 4);
     EXPECT_FALSE(http->IsConnected());
   }
@@ -336,6 +462,65 @@ TEST(TNetHTTP, BasicCredentialsFromTheProgramRetryTheRequest) {
   EXPECT_NE(server.Requests().at(1).find("\r\nAuthorization: Basic dXNlcjpwdw==\r\n"),
             std::string::npos);
   http->CloseConnection();
+}
+
+// A hook that closes the program the first time the window gets to run.
+class ClosingHook {
+ public:
+  explicit ClosingHook(TNetAntiFreeze& anti_freeze) {
+    TNetAntiFreeze::SetProcessMessagesHook([&anti_freeze](TNetPendingMessages) {
+      anti_freeze.AbortPendingCalls();
+    });
+  }
+  ~ClosingHook() { TNetAntiFreeze::SetProcessMessagesHook({}); }
+};
+
+// Closing the program while a fetch waits ends the fetch, with its socket
+// closed, wherever it waits.
+TEST(TNetHTTP, ClosingTheProgramEndsAFetch) {
+  const std::vector<std::string> answers = {
+      "",  // the head never comes
+      "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nsome",  // nor the body's end
+  };
+  for (const std::string& answer : answers) {
+    ScriptedServer server([answer](ScriptedPeer& peer) {
+      peer.ReadHead();
+      peer.Send(answer);
+      peer.ReadUntilClosed(10000);
+    });
+    TNetAntiFreeze anti_freeze;
+    auto http = CreateNetHTTP1();
+    TNetStringStream body;
+    // Connected before the hook goes in, so that it is the wait for the
+    // answer the close ends.
+    http->Host = "127.0.0.1";
+    http->Port = server.Port();
+    http->OpenConnection();
+    const ClosingHook closing(anti_freeze);
+    EXPECT_THROW(http->FetchUrl(server.Url("/x"), body), ENetOperationAborted) << answer;
+    EXPECT_FALSE(http->IsConnected());
+    // The closing program starts nothing new.
+    EXPECT_THROW(http->FetchUrl(server.Url("/x"), body), ENetOperationAborted);
+  }
+}
+
+TEST(TNetHTTP, ClosingTheProgramEndsAFetchWaitingForItsHostName) {
+  // A lookup that never answers; it owns what it uses, so it may outlive
+  // the test.
+  auto never = std::make_shared<std::promise<void>>();
+  auto handler = std::make_shared<TNetIOHandlerSocket>();
+  handler->HostLookup = [waiting = never->get_future().share()](const std::string&) {
+    waiting.wait();
+    return std::optional<std::string>("127.0.0.1");
+  };
+  TNetAntiFreeze anti_freeze;
+  const ClosingHook closing(anti_freeze);
+  auto http = CreateNetHTTP1();
+  http->SetIOHandler(handler);
+  TNetStringStream body;
+  EXPECT_THROW(http->FetchUrl("http://127.1:1/x", body), ENetOperationAborted);
+  EXPECT_FALSE(http->IsConnected());
+  never->set_value();
 }
 
 }  // namespace
