@@ -9,8 +9,9 @@ namespace {
 
 // Whether a cookie of `domain` belongs to `host`: the same name, or `host`
 // ending in it at a label boundary (".b.c" and "b.c" both cover "a.b.c").
-// "example.com" does not cover "badexample.com" or
-// "example.com.attacker.net".
+// A test for the domain anywhere in the host would hand a site's cookies to
+// every host whose name merely contains it: "example.com" covers neither
+// "badexample.com" nor "example.com.attacker.net".
 bool DomainCovers(std::string_view domain, std::string_view host) {
   if (domain.empty() || host.size() < domain.size()) return false;
   const std::string_view tail = host.substr(host.size() - domain.size());
@@ -28,6 +29,7 @@ TNetCookieRFC2109* TNetCookieList::Find(std::string_view name) {
 }
 
 void TNetCookies::AddCookie(std::unique_ptr<TNetCookieRFC2109> cookie) {
+  if (cookie->CookieText.size() > kMaxCookieText) return;
   std::unique_lock guard(lock_);
   Domain* domain = nullptr;
   for (Domain& known : domains_) {
@@ -36,27 +38,42 @@ void TNetCookies::AddCookie(std::unique_ptr<TNetCookieRFC2109> cookie) {
       break;
     }
   }
-  if (domain == nullptr) domain = &domains_.emplace_back(Domain{cookie->Domain, {}});
-
-  if (TNetCookieRFC2109* existing = domain->Cookies.Find(cookie->CookieName)) {
-    existing->SetCookie(cookie->ServerCookie());
-    existing->CookieKind = cookie->CookieKind;
-    return;
+  if (domain != nullptr) {
+    if (TNetCookieRFC2109* existing = domain->Cookies.Find(cookie->CookieName)) {
+      existing->SetCookie(cookie->ServerCookie());
+      existing->CookieKind = cookie->CookieKind;
+      return;
+    }
+    // Only the domain's own server can fill it, and its newest cookies are
+    // the ones it is still using.
+    if (domain->Cookies.Cookies().size() >= static_cast<std::size_t>(kMaxCookiesPerDomain)) {
+      domain->Cookies.RemoveOldest();
+      --count_;
+    }
   }
+  // Pushing out other domains' cookies would let one server end every
+  // other server's sessions.
+  if (count_ >= kMaxCookies) return;
+  if (domain == nullptr) domain = &domains_.emplace_back(Domain{cookie->Domain, {}});
   domain->Cookies.Add(std::move(cookie));
+  ++count_;
 }
 
 void TNetCookies::RemoveExpired() {
   const auto now = LocalNow();
   std::unique_lock guard(lock_);
   for (Domain& domain : domains_) {
-    domain.Cookies.RemoveIf([&now](const TNetCookieRFC2109& cookie) {
+    domain.Cookies.RemoveIf([this, &now](const TNetCookieRFC2109& cookie) {
       if (cookie.Expires.empty()) return false;
       // An expiry that cannot be read counts as long past.
       const auto expires = ReadInternetDate(cookie.Expires);
-      return !expires || *expires < now;
+      const bool expired = !expires || *expires < now;
+      if (expired) --count_;
+      return expired;
     });
   }
+  // Empty domains would pile up as servers come and go.
+  std::erase_if(domains_, [](const Domain& domain) { return domain.Cookies.Cookies().empty(); });
 }
 
 std::vector<TNetCookieToSend> TNetCookies::CookiesFor(std::string_view host, std::string_view path,
@@ -79,7 +96,5 @@ std::vector<TNetCookieToSend> TNetCookies::CookiesFor(std::string_view host, std
 
 int TNetCookies::CookieCount() const {
   std::shared_lock guard(lock_);
-  int count = 0;
-  for (const Domain& domain : domains_) count += static_cast<int>(domain.Cookies.Cookies().size());
-  return count;
+  return count_;
 }

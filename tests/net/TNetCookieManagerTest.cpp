@@ -124,6 +124,35 @@ TEST(TNetCookieManager, Version2CookiesAreSentLikeTheOthers) {
   EXPECT_EQ(HeaderFor(manager), "v2=2");
 }
 
+TEST(TNetCookieManager, AHostileServerCannotFillMemory) {
+  TNetCookieManager manager;
+  const int per_domain = TNetCookies::kMaxCookiesPerDomain;
+  for (int i = 0; i < per_domain + 10; ++i)
+    manager.StoreCookie("c" + std::to_string(i) + "=1; path=/", kHost);
+  // The domain's oldest cookies made room for its newest.
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), per_domain);
+  const std::string header = HeaderFor(manager);
+  EXPECT_EQ(header.find("c9=1"), std::string::npos) << header;
+  EXPECT_NE(header.find("c10=1"), std::string::npos) << header;
+  EXPECT_NE(header.find("c59=1"), std::string::npos) << header;
+  // A name it already holds still takes the new value when full.
+  manager.StoreCookie("c10=2; path=/", kHost);
+  EXPECT_NE(HeaderFor(manager).find("c10=2"), std::string::npos);
+
+  const std::string huge(TNetCookies::kMaxCookieText, 'h');
+  manager.StoreCookie("huge=" + huge, "other.example.com");
+  EXPECT_EQ(HeaderFor(manager, "http://other.example.com/"), "");
+
+  // Beyond the total, new cookies are dropped and the others stay.
+  const int domains = TNetCookies::kMaxCookies / per_domain + 2;
+  for (int d = 0; d < domains; ++d)
+    for (int i = 0; i < per_domain; ++i)
+      manager.StoreCookie("n" + std::to_string(i) + "=1; path=/", "h" + std::to_string(d) + ".example");
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), TNetCookies::kMaxCookies);
+  EXPECT_NE(HeaderFor(manager).find("c59=1"), std::string::npos);
+  EXPECT_EQ(HeaderFor(manager, "http://h60.example/"), "");
+}
+
 TEST(TNetCookieManager, ReadersAndWritersMayShareTheStore) {
   TNetCookieManager manager;
   std::thread writer([&manager] {
