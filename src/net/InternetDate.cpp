@@ -86,13 +86,20 @@ std::optional<TNetLocalTime> ReadInZoneOfText(std::string_view text) {
     text = net_text::TrimLeft(text);
   }
 
-  // asctime puts the year last; then the word in the year's place is the
-  // clock time, and it goes back to be read as such.
+  // asctime puts the year after the clock time: then the word in the
+  // year's place is the time, and the year is the word after it. Whatever
+  // follows the year ("GMT", an offset) is the zone as in the other forms;
+  // read as the year with it, "1994 GMT" would be no number and the date
+  // would fall in 1900.
   const std::string_view year_word = net_text::Fetch(text, " ");
   int year_number = platform::ReadInteger(year_word).value_or(1900);
+  std::string_view clock = text;
+  std::string_view zone;
   if (year_number == 1900) {
-    year_number = platform::ReadInteger(text).value_or(1900);
-    text = year_word;
+    text = net_text::TrimLeft(text);
+    year_number = platform::ReadInteger(net_text::Fetch(text, " ")).value_or(1900);
+    clock = year_word;
+    zone = text;
   }
   if (year_number < 80)
     year_number += 2000;
@@ -106,12 +113,13 @@ std::optional<TNetLocalTime> ReadInZoneOfText(std::string_view text) {
   if (!date.ok()) return std::nullopt;
   TNetLocalTime moment = local_days(date);
 
-  if (text.find(':') != std::string_view::npos) {
-    const auto time = TimeOfDay(net_text::Fetch(text, " "));
+  if (clock.find(':') != std::string_view::npos) {
+    const auto time = TimeOfDay(net_text::Fetch(clock, " "));
     if (!time) return std::nullopt;
     moment += *time;
   }
-  if (text.size() > 4) moment -= ZoneOffset(net_text::Trim(text).substr(0, 5));
+  if (zone.empty()) zone = clock;
+  if (zone.size() > 4) moment -= ZoneOffset(net_text::Trim(zone).substr(0, 5));
   return moment;
 }
 

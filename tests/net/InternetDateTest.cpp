@@ -39,6 +39,11 @@ constexpr ReferenceDate kReferenceDates[] = {
     {"Wed, 15 Jun 2022 10:00:00 +0200", 1655280000},
     {"Thu, 1 Jan 1981 5:06:07 GMT", 347173567},
     {"Sat, 1 Jan 9999 23:59:59 GMT", 253370851199},
+    // The year after the time, then a zone: the zone is read as in the
+    // other forms instead of spoiling the year.
+    {"Sun Nov  6 08:49:37 1994 GMT", 784111777},
+    {"Sun Nov  6 08:49:37 1994 +0100", 784108177},
+    {"Sat Mar  9 12:00:00 2024 -0500", 1710003600},
 };
 
 long long Seconds(const std::optional<TNetLocalTime>& moment) {
