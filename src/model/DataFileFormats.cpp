@@ -12,25 +12,40 @@ namespace {
 constexpr std::string_view kHeaderPrefix = "Header^";
 constexpr std::string_view kTerminator = "EndProject";
 
-std::string_view TrimmedOfBlanks(std::string_view line) {
+// Without the spaces and control characters (every byte up to 0x20) at
+// either end, the bytes a blank line consists of.
+std::string_view TrimmedOfControls(std::string_view line) {
   while (!line.empty() && static_cast<unsigned char>(line.front()) <= ' ') line.remove_prefix(1);
   while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ') line.remove_suffix(1);
   return line;
 }
 
-// About the size of the saved projects file, so that the text is built
-// without being copied as it grows.
-size_t SavedSizeEstimate(const TProjects& projects) {
-  size_t size = 0;
-  for (int i = 0; i < projects.Count(); ++i) {
-    const TProject& project = *projects.Objects(i);
-    size += 24 + project.Name.size() + project.Category.size() + project.StartDate.size() + project.EndDate.size();
-    for (int t = 0; t < project.Tasks.Count(); ++t) {
-      const TTask& task = *project.Tasks.Objects(t);
-      size += 24 + task.Name.size() + task.Notes.size() + task.StartDate.size() + task.EndDate.size();
-    }
+// The text being written, handed on a piece at a time: large enough that
+// writing it costs few calls, small enough to stay in the processor's cache
+// while it is filled and written.
+constexpr size_t kPieceBytes = 256 * 1024;
+
+struct Pieces {
+  explicit Pieces(const TextSink& to) : sink(to) { bytes.reserve(kPieceBytes + kPieceBytes / 4); }
+  // Called after each record, so that pieces end at line ends.
+  void RecordDone() {
+    if (bytes.size() >= kPieceBytes) Flush();
   }
-  return size;
+  void Flush() {
+    if (bytes.empty()) return;
+    sink(bytes);
+    bytes.clear();
+  }
+
+  const TextSink& sink;
+  std::string bytes;
+};
+
+template <typename Write>
+std::string Collected(Write write) {
+  std::string all;
+  write([&all](std::string_view piece) { all.append(piece); });
+  return all;
 }
 
 }  // namespace
@@ -44,9 +59,20 @@ size_t SavedSizeEstimate(const TProjects& projects) {
 // empty name and category, so the next save keeps it), and a stray
 // terminator, which carries no data, is passed over.
 void ReadProjects(std::string_view bytes, TProjects& projects) {
+  // A project's tasks wait here until it closes, so that its list is
+  // allocated once at its final size rather than grown task by task; the
+  // buffer itself is reused from project to project.
+  struct PendingTask {
+    std::string entry_text;
+    std::unique_ptr<TTask> task;
+  };
+  std::vector<PendingTask> pending;
   std::unique_ptr<TProject> current;
   auto close_current = [&] {
     if (!current) return;
+    current->Tasks.Reserve(pending.size());
+    for (PendingTask& task : pending) current->Tasks.Add(std::move(task.entry_text), std::move(task.task));
+    pending.clear();
     std::string name = current->Name;
     projects.Add(std::move(name), std::move(current));
   };
@@ -64,7 +90,7 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
       current->Category = DecodeField(header[2]);
       current->StartDate = DecodeField(header[3]);
       current->EndDate = DecodeField(header[4]);
-    } else if (TrimmedOfBlanks(line) == kTerminator) {
+    } else if (TrimmedOfControls(line) == kTerminator) {
       close_current();
     } else {
       SplitTaskLine(line, parts);
@@ -72,15 +98,16 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
       if (!current) current = std::make_unique<TProject>();
       std::string name = DecodeField(parts[1]);
       std::string entry_text = name;
-      current->Tasks.Add(std::move(entry_text), std::make_unique<TTask>(parts[0] == "True", std::move(name),
-                                                             DecodeField(parts[2]), DecodeField(parts[3]),
-                                                             DecodeField(parts[4])));
+      pending.push_back({std::move(entry_text),
+                         std::make_unique<TTask>(parts[0] == "True", std::move(name), DecodeField(parts[2]),
+                                                 DecodeField(parts[3]), DecodeField(parts[4]))});
     }
   }
   close_current();
 }
 
 void ReadHours(std::string_view bytes, THours& hours) {
+  hours.Reserve(static_cast<size_t>(hours.Count()) + LineCountEstimate(bytes));
   std::vector<std::string_view> parts;
   LineReader lines(bytes);
   for (std::string_view line; lines.Next(line);) {
@@ -93,27 +120,25 @@ void ReadHours(std::string_view bytes, THours& hours) {
   }
 }
 
-
-
 void ReadCategories(std::string_view bytes, TTextList& categories) {
   categories.Clear();
   LineReader lines(bytes);
   for (std::string_view line; lines.Next(line);) categories.Add(DecodeField(line));
 }
 
-
-std::string CategoriesText(const TTextList& categories) {
-  std::string bytes;
+void WriteCategoriesText(const TTextList& categories, const TextSink& sink) {
+  Pieces pieces(sink);
   for (int i = 0; i < categories.Count(); ++i) {
-    AppendEncodedField(bytes, categories.Strings(i), Caret::kKept);
-    AppendLine(bytes, "");
+    AppendEncodedField(pieces.bytes, categories.Strings(i), Caret::kKept);
+    AppendLine(pieces.bytes, "");
+    pieces.RecordDone();
   }
-  return bytes;
+  pieces.Flush();
 }
 
-std::string ProjectsText(const TProjects& projects) {
-  std::string bytes;
-  bytes.reserve(SavedSizeEstimate(projects));
+void WriteProjectsText(const TProjects& projects, const TextSink& sink) {
+  Pieces pieces(sink);
+  std::string& bytes = pieces.bytes;
   for (int i = 0; i < projects.Count(); ++i) {
     const TProject& project = *projects.Objects(i);
     bytes += "Header^";
@@ -131,24 +156,38 @@ std::string ProjectsText(const TProjects& projects) {
         AppendEncodedField(bytes, *field, Caret::kEscaped);
       }
       AppendLine(bytes, "^");
+      pieces.RecordDone();
     }
     AppendLine(bytes, kTerminator);
+    pieces.RecordDone();
   }
-  return bytes;
+  pieces.Flush();
 }
 
-std::string HoursText(const THours& hours) {
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(hours.Count()) * 40);
+void WriteHoursText(const THours& hours, const TextSink& sink) {
+  Pieces pieces(sink);
   for (int i = 0; i < hours.Count(); ++i) {
     const TToDoHour& entry = *hours.Objects(i);
     for (const std::string* field : {&entry.Day, &entry.Hour, &entry.Action}) {
-      AppendEncodedField(bytes, *field, Caret::kEscaped);
-      bytes += '^';
+      AppendEncodedField(pieces.bytes, *field, Caret::kEscaped);
+      pieces.bytes += '^';
     }
-    AppendLine(bytes, "");
+    AppendLine(pieces.bytes, "");
+    pieces.RecordDone();
   }
-  return bytes;
+  pieces.Flush();
+}
+
+std::string CategoriesText(const TTextList& categories) {
+  return Collected([&](const TextSink& sink) { WriteCategoriesText(categories, sink); });
+}
+
+std::string ProjectsText(const TProjects& projects) {
+  return Collected([&](const TextSink& sink) { WriteProjectsText(projects, sink); });
+}
+
+std::string HoursText(const THours& hours) {
+  return Collected([&](const TextSink& sink) { WriteHoursText(hours, sink); });
 }
 
 }  // namespace datafiles

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,16 @@ void ReadCategories(std::string_view bytes, TTextList& categories);
 void ReadProjects(std::string_view bytes, TProjects& projects);
 void ReadHours(std::string_view bytes, THours& hours);
 
+// Receives the bytes of a file being written, a piece at a time.
+using TextSink = std::function<void(std::string_view piece)>;
+
+// Write the bytes of each file to `sink` in pieces of some hundred
+// kilobytes that end at line ends, so that a large file is never held whole.
+void WriteCategoriesText(const TTextList& categories, const TextSink& sink);
+void WriteProjectsText(const TProjects& projects, const TextSink& sink);
+void WriteHoursText(const THours& hours, const TextSink& sink);
+
+// The same bytes whole, for comparing them (the tests and the fuzzer).
 std::string CategoriesText(const TTextList& categories);
 std::string ProjectsText(const TProjects& projects);
 std::string HoursText(const THours& hours);

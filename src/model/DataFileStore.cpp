@@ -64,6 +64,9 @@ std::string NulError(const std::string& path, std::string_view bytes) {
 template <typename Read>
 void LoadFile(const std::string& path, bool& unread, Read read) {
   unread = false;
+  // A save that was killed half-way left its temporary file; the data file
+  // itself is whole, old or new, and the leftover is of no use to anyone.
+  platform::RemoveAbandonedTemporaries(path);
   if (!platform::FileExists(path)) return;
   std::string bytes;
   try {
@@ -85,18 +88,20 @@ void LoadFile(const std::string& path, bool& unread, Read read) {
     StopLoadKeepingBackup(path, bytes, error, unread);
 }
 
-// Writes `text()` over the file at `path`, unless the load found that file
-// and could not read it: it is still there and holds what the model never got.
-// Once the file is gone (moved away by the user), the save goes ahead and
-// the file is the program's again.
-template <typename Text>
-void SaveFile(const std::string& path, bool& unread, Text text) {
+// Writes the text `write` gives over the file at `path`, unless the load
+// found that file and could not read it: it is still there and holds what
+// the model never got. Once the file is gone (moved away by the user), the
+// save goes ahead and the file is the program's again.
+template <typename Write>
+void SaveFile(const std::string& path, bool& unread, Write write) {
   if (unread && platform::FileExists(path))
     throw std::runtime_error("File \"" + path +
                              "\" was not written: it could not be read when the program started, and writing "
                              "over it would destroy what it holds. Make it readable and start the program again, "
                              "or move it elsewhere and save again.");
-  platform::WriteWholeFileAtomically(path, text());
+  platform::TAtomicFileWriter file(path);
+  write([&file](std::string_view piece) { file.Write(piece); });
+  file.Commit();
   unread = false;
 }
 
@@ -119,14 +124,15 @@ void THours::LoadHours() {
 
 void TProjects::SaveCategories() {
   SaveFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_unread_,
-           [this] { return datafiles::CategoriesText(Categories); });
+           [this](const datafiles::TextSink& sink) { datafiles::WriteCategoriesText(Categories, sink); });
 }
 
 void TProjects::SaveProjects() {
   SaveFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_unread_,
-           [this] { return datafiles::ProjectsText(*this); });
+           [this](const datafiles::TextSink& sink) { datafiles::WriteProjectsText(*this, sink); });
 }
 
 void THours::SaveHours() {
-  SaveFile(DataFilePath(kHoursFile, kHoursFile), hours_unread_, [this] { return datafiles::HoursText(*this); });
+  SaveFile(DataFilePath(kHoursFile, kHoursFile), hours_unread_,
+           [this](const datafiles::TextSink& sink) { datafiles::WriteHoursText(*this, sink); });
 }

@@ -1,10 +1,22 @@
 #include "model/LineFormat.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
-
 namespace datafiles {
+namespace {
+
+size_t CountOf(std::string_view bytes, char c) {
+  size_t count = 0;
+  const char* const end = bytes.data() + bytes.size();
+  for (const char* p = bytes.data(); (p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(end - p))));
+       ++p)
+    ++count;
+  return count;
+}
+
+}  // namespace
 
 LineReader::LineReader(std::string_view bytes)
     : bytes_(bytes.substr(0, bytes.find('\0'))), next_cr_(bytes_.find('\r')), next_lf_(bytes_.find('\n')) {}
@@ -17,6 +29,11 @@ bool LineReader::Next(std::string_view& line) {
   line = bytes_.substr(position_, end - position_);
   position_ = end + (end == next_cr_ && next_lf_ == end + 1 ? 2 : 1);
   return true;
+}
+
+size_t LineCountEstimate(std::string_view bytes) {
+  const size_t line_feeds = CountOf(bytes, '\n');
+  return line_feeds > 0 ? line_feeds : CountOf(bytes, '\r');
 }
 
 bool IsBlankLine(std::string_view line) {

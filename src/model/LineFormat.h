@@ -21,6 +21,10 @@ class LineReader {
   size_t next_lf_;
 };
 
+// About the number of lines of `bytes` (its LFs, or its CRs if it has no
+// LF), for reserving room for one record a line.
+size_t LineCountEstimate(std::string_view bytes);
+
 // True for a line of nothing but blanks and control characters.
 bool IsBlankLine(std::string_view line);
 

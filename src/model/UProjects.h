@@ -1,10 +1,14 @@
 #pragma once
 #include <string>
 
+#include "model/RecordPool.h"
 #include "model/TStringList.h"
 
 class TTask {
  public:
+  static void* operator new(std::size_t size) { return TRecordPool<TTask>::Allocate(size); }
+  static void operator delete(void* record, std::size_t size) { TRecordPool<TTask>::Free(record, size); }
+
   TTask(bool done, std::string name, std::string notes, std::string start_date,
         std::string end_date)
       : Done(done),
@@ -22,6 +26,9 @@ class TTask {
 
 class TProject {
  public:
+  static void* operator new(std::size_t size) { return TRecordPool<TProject>::Allocate(size); }
+  static void operator delete(void* record, std::size_t size) { TRecordPool<TProject>::Free(record, size); }
+
   std::string Name;
   TStringList<TTask> Tasks;  // entry text: the task's name when it was added
   std::string Category;
@@ -38,6 +45,9 @@ class TProject {
 
 class TToDoHour {
  public:
+  static void* operator new(std::size_t size) { return TRecordPool<TToDoHour>::Allocate(size); }
+  static void operator delete(void* record, std::size_t size) { TRecordPool<TToDoHour>::Free(record, size); }
+
   TToDoHour(std::string day, std::string hour, std::string action)
       : Day(std::move(day)), Hour(std::move(hour)), Action(std::move(action)) {}
 

@@ -3,11 +3,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <memory>
+#include <utility>
 
 #include "platform/UniqueFd.h"
 
@@ -26,20 +29,24 @@ struct DirCloser {
   void operator()(DIR* dir) const { closedir(dir); }
 };
 
-// Removes the temporary file unless the rename has taken it over.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-  ~TemporaryFile() {
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  void Release() { path_.clear(); }
+// How the writer names its temporary files: the file's own name, this, and
+// the six letters or digits mkstemp puts in place of "XXXXXX".
+constexpr std::string_view kTemporaryInfix = ".tmp-";
+constexpr size_t kUniqueLetters = 6;
 
- private:
-  std::string path_;
-};
+// A temporary file that nobody has changed for this long is no write in
+// progress: a writer fills its file and renames it within moments, and the
+// lock covers the rare write that takes longer.
+constexpr time_t kAbandonedAfterSeconds = 60;
+
+bool IsTemporaryNameOf(std::string_view entry, std::string_view name) {
+  if (entry.size() != name.size() + kTemporaryInfix.size() + kUniqueLetters || !entry.starts_with(name) ||
+      entry.substr(name.size(), kTemporaryInfix.size()) != kTemporaryInfix)
+    return false;
+  for (const char c : entry.substr(entry.size() - kUniqueLetters))
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
+  return true;
+}
 
 }  // namespace
 
@@ -69,31 +76,68 @@ std::string ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-void WriteWholeFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string temporary_path = path + ".XXXXXX";
-  UniqueFd fd(::mkstemp(temporary_path.data()));
-  if (!fd.Valid()) throw CreateError(path, errno);
-  TemporaryFile temporary(temporary_path);
-
+TAtomicFileWriter::TAtomicFileWriter(std::string path)
+    : path_(std::move(path)), temporary_path_(path_ + std::string(kTemporaryInfix) + "XXXXXX") {
+  fd_ = ::mkostemp(temporary_path_.data(), O_CLOEXEC);
+  if (fd_ < 0) throw CreateError(path_, errno);
+  // Locked while it is written, so that a start-up beside this write does not
+  // take it for the leftover of a write that was killed. A fresh file has no
+  // other holder, so this does not wait.
+  ::flock(fd_, LOCK_EX);
   // Keep the permissions of the file being replaced; a new data file is an
   // ordinary user file (mkstemp would leave it readable by its owner alone).
   struct stat old {};
-  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  ::fchmod(fd.Get(), mode);
+  const mode_t mode = ::stat(path_.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  ::fchmod(fd_, mode);
+}
 
-  size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t put = ::write(fd.Get(), bytes.data() + written, bytes.size() - written);
+TAtomicFileWriter::~TAtomicFileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!temporary_path_.empty()) ::unlink(temporary_path_.c_str());
+}
+
+void TAtomicFileWriter::Write(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
     if (put < 0) {
       if (errno == EINTR) continue;
-      throw CreateError(path, errno);
+      throw CreateError(path_, errno);
     }
-    written += static_cast<size_t>(put);
+    bytes.remove_prefix(static_cast<size_t>(put));
   }
-  if (::fsync(fd.Get()) != 0) throw CreateError(path, errno);
-  if (fd.Close() != 0) throw CreateError(path, errno);
-  if (::rename(temporary_path.c_str(), path.c_str()) != 0) throw CreateError(path, errno);
-  temporary.Release();
+}
+
+void TAtomicFileWriter::Commit() {
+  if (::fsync(fd_) != 0) throw CreateError(path_, errno);
+  const int closed = ::close(std::exchange(fd_, -1));
+  if (closed != 0) throw CreateError(path_, errno);
+  if (::rename(temporary_path_.c_str(), path_.c_str()) != 0) throw CreateError(path_, errno);
+  temporary_path_.clear();
+}
+
+void WriteWholeFileAtomically(const std::string& path, std::string_view bytes) {
+  TAtomicFileWriter file(path);
+  file.Write(bytes);
+  file.Commit();
+}
+
+void RemoveAbandonedTemporaries(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+  if (!dir) return;
+  const time_t now = ::time(nullptr);
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (!IsTemporaryNameOf(entry->d_name, name)) continue;
+    const std::string temporary = folder + entry->d_name;
+    UniqueFd fd(::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat info {};
+    if (!fd.Valid() || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+    if (now - info.st_mtime < kAbandonedAfterSeconds) continue;
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
+    ::unlink(temporary.c_str());
+  }
 }
 
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder,

@@ -29,6 +29,33 @@ std::string ReadWholeFile(const std::string& path);
 // renamed over the old one. Throws FileError "Cannot create file "%s". %s".
 void WriteWholeFileAtomically(const std::string& path, std::string_view bytes);
 
+// The same, for content written in pieces so that it never has to be held
+// whole. The temporary file is `path` + ".tmp-" and six letters or digits,
+// locked while it is written; until Commit() has renamed it over `path`,
+// the old file stays as it was, and a writer that goes without Commit()
+// removes it. Every call throws FileError "Cannot create file "%s". %s".
+class TAtomicFileWriter {
+ public:
+  explicit TAtomicFileWriter(std::string path);
+  ~TAtomicFileWriter();
+  TAtomicFileWriter(const TAtomicFileWriter&) = delete;
+  TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+
+  void Write(std::string_view bytes);
+  void Commit();
+
+ private:
+  std::string path_;
+  std::string temporary_path_;
+  int fd_ = -1;
+};
+
+// Removes the temporary files that writes of `path` left behind when the
+// process was killed or crashed during them. Files that a running write still
+// holds locked, or that changed in the last minute, are left alone, as is
+// anything not named the way the writer names its temporary files.
+void RemoveAbandonedTemporaries(const std::string& path);
+
 // The path of the entry of `folder` whose name equals `name` without regard
 // to ASCII letter case, preferring an exact match; none when there is none.
 // Windows folders match names this way, and data files written there may

@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -377,6 +378,40 @@ TEST_F(DataFilesRobustness, BackupThatFailsKeepsTheLoadErrorAndTheFile) {
   ASSERT_EQ(projects.Count(), 1);
   EXPECT_THROW(projects.SaveProjects(), std::runtime_error);
   EXPECT_EQ(folder.Read("projects.dat"), original);
+}
+
+// Large files go to disk a piece at a time; no record may be cut, lost or
+// doubled where one piece ends and the next begins.
+TEST_F(DataFilesRobustness, LargeFilesWrittenInPiecesReadBackWhole) {
+  TProjects projects;
+  THours hours;
+  for (int p = 0; p < 3000; ++p) {
+    TProject& project = AddProject(projects, "Project " + std::to_string(p), "c");
+    for (int t = 0; t < 10; ++t) {
+      AddTask(project, t % 2 == 0, "Task " + std::to_string(t), std::string(static_cast<size_t>(p % 97), 'n'));
+      AddHour(hours, std::to_string(p), HourCaption(t + 1), "Action " + std::to_string(p * 10 + t));
+    }
+  }
+  TProjects loaded = SaveAndLoad(projects);
+  ASSERT_GT(folder.Read("Projects.dat").size(), 3u * 256 * 1024);
+  ExpectSameProjects(projects, loaded);
+  hours.SaveHours();
+  ASSERT_GT(folder.Read("Hours.dat").size(), 2u * 256 * 1024);
+  THours hours_loaded;
+  hours_loaded.LoadHours();
+  ASSERT_EQ(hours_loaded.Count(), hours.Count());
+  for (int i = 0; i < hours.Count(); ++i) EXPECT_EQ(hours_loaded.Strings(i), hours.Strings(i));
+}
+
+TEST_F(DataFilesRobustness, LeftoversOfAKilledSaveGoAtTheNextLoad) {
+  folder.Write("Projects.dat", "Header^Whole^c^^^\r\nEndProject\r\n");
+  folder.Write("Projects.dat.tmp-Q7pXz2", "Header^Half");
+  std::filesystem::last_write_time(folder.File("Projects.dat.tmp-Q7pXz2"),
+                                   std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  TProjects projects;
+  projects.LoadProjects();
+  EXPECT_EQ(projects.Count(), 1);
+  EXPECT_EQ(EntriesIn(folder.Path()), 1);
 }
 
 TEST_F(DataFilesRobustness, RandomModelsReadBackUnchanged) {
