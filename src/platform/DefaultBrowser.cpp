@@ -1,6 +1,7 @@
 #include "platform/DefaultBrowser.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
@@ -28,6 +29,44 @@ std::vector<std::string> ApplicationFolders() {
     start = end + 1;
   }
   return folders;
+}
+
+// A desktop-file ID names a file in an applications folder or, with "-"
+// standing for "/", in a folder below it: kde4-foo.desktop may be
+// kde4/foo.desktop.
+std::optional<std::string> FindDesktopEntry(const std::string& folder, const std::string& id) {
+  if (FileExists(folder + id)) return folder + id;
+  for (size_t dash = id.find('-'); dash != std::string::npos; dash = id.find('-', dash + 1)) {
+    const std::string part = id.substr(0, dash);
+    if (part.empty() || part == "." || part == "..") continue;  // never out of the folder
+    const std::string subfolder = folder + part + "/";
+    std::error_code no_folder;
+    if (!std::filesystem::is_directory(subfolder, no_folder)) continue;
+    if (auto found = FindDesktopEntry(subfolder, id.substr(dash + 1))) return found;
+  }
+  return std::nullopt;
+}
+
+// A desktop entry's string value with its escapes (\s, \n, \t, \r, \\)
+// undone; other backslashes stay for the command line's own quoting.
+std::string UnescapedString(std::string_view value) {
+  std::string text;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\' || i + 1 == value.size()) {
+      text += value[i];
+      continue;
+    }
+    switch (value[i + 1]) {
+      case 's': text += ' '; break;
+      case 'n': text += '\n'; break;
+      case 't': text += '\t'; break;
+      case 'r': text += '\r'; break;
+      case '\\': text += '\\'; break;
+      default: text += value[i]; continue;
+    }
+    ++i;
+  }
+  return text;
 }
 
 }  // namespace
@@ -76,7 +115,7 @@ std::optional<std::string> DesktopEntryExec(std::string_view entry_text) {
       in_entry_group = line == "[Desktop Entry]";
     } else if (in_entry_group && line.starts_with("Exec")) {
       const std::string_view rest = TrimmedOfBlanks(line.substr(4));
-      if (rest.starts_with('=')) return std::string(TrimmedOfBlanks(rest.substr(1)));
+      if (rest.starts_with('=')) return UnescapedString(TrimmedOfBlanks(rest.substr(1)));
     }
   }
   return std::nullopt;
@@ -94,10 +133,10 @@ std::optional<std::string> DefaultBrowserCommand() {
   const std::string name(TrimmedOfBlanks(*entry_name));
   if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
   for (const std::string& folder : ApplicationFolders()) {
-    const std::string path = folder + name;
-    if (!FileExists(path)) continue;
+    const auto path = FindDesktopEntry(folder, name);
+    if (!path) continue;
     try {
-      if (auto exec = DesktopEntryExec(ReadWholeFile(path)); exec && !exec->empty()) return exec;
+      if (auto exec = DesktopEntryExec(ReadWholeFile(*path)); exec && !exec->empty()) return exec;
     } catch (const FileError&) {
     }
   }

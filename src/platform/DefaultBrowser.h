@@ -8,10 +8,16 @@ namespace platform {
 
 // The command line of the user's default web browser: $BROWSER when set,
 // else the Exec= line of the desktop entry that `xdg-settings get
-// default-web-browser` names; none when neither gives one.
+// default-web-browser` names, looked up in $XDG_DATA_HOME and then
+// $XDG_DATA_DIRS (their applications folders, and the folders below them
+// that a "-" in the name may stand for); none when neither gives one, or
+// when the name holds a "/".
 std::optional<std::string> DefaultBrowserCommand();
 
-// The Exec= value of the [Desktop Entry] group of a desktop entry's text.
+// The Exec= value of the [Desktop Entry] group of a desktop entry's text
+// (not of its [Desktop Action ...] groups, nor TryExec=), with the string
+// escapes (\s, \n, \t, \r, \\) undone; its quoting is left for
+// SplitCommandLine.
 std::optional<std::string> DesktopEntryExec(std::string_view entry_text);
 
 // Splits a command line into words: blanks separate words, double quotes
