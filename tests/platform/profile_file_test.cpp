@@ -48,6 +48,21 @@ TEST(ProfileFile, ValuesAreCutTo2047Bytes) {
   EXPECT_EQ(profile.ReadString("S", "K"), std::string(2047, 'v'));
 }
 
+TEST(ProfileFile, QuotesComeOffBeforeTheCut) {
+  const std::string inner(3000, 'q');
+  const ProfileFile profile =
+      ProfileFile::FromText("[S]\nLong=\"" + inner + "\"\nFits=\"" + std::string(2047, 'f') + "\"\n");
+  EXPECT_EQ(profile.ReadString("S", "Long"), std::string(2047, 'q')) << "no quote is left at either end";
+  EXPECT_EQ(profile.ReadString("S", "Fits"), std::string(2047, 'f'));
+}
+
+TEST(ProfileFile, LoneCarriageReturnsEndLinesAndTheLastNeedsNoEnd) {
+  const ProfileFile profile = ProfileFile::FromText("[S]\rA=1\rB=2\r\n\r\nC=3");
+  EXPECT_EQ(profile.ReadString("S", "A"), "1");
+  EXPECT_EQ(profile.ReadString("S", "B"), "2");
+  EXPECT_EQ(profile.ReadString("S", "C"), "3");
+}
+
 TEST(ProfileFile, MissingFileReadsAsEmpty) {
   TemporaryFolder folder;
   EXPECT_EQ(ProfileFile::Load(folder.File("none.ini")).ReadString("S", "K", "d"), "d");
