@@ -1,7 +1,8 @@
 #include "update/UpdateCheck.h"
 
+#include <cmath>
 #include <cstdio>
-#include <exception>
+#include <limits>
 
 #include "VendorAddresses.h"
 #include "net/TNetCustomHTTP.h"
@@ -46,23 +47,27 @@ std::string UpdateBaseUrl() { return std::string("http://") + TARVIK_UPDATE_HOST
 
 bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file) {
   std::remove(local_file.c_str());
+  // Only the download counts as "no update" when it fails. An application
+  // folder where the description cannot even be created is the folder the
+  // program keeps its data in: that error goes on to the user rather than
+  // pass for "There are no new updates".
+  TNetFileStream file = TNetFileStream::Create(local_file);
   try {
-    TNetFileStream file = TNetFileStream::Create(local_file);
-    try {
-      host.ProcessPendingMessages();
-      host.HttpClient().FetchUrl(url, file);
-      file.Close();
-      host.HttpClient().CloseConnection();
-      return true;
-    } catch (...) {
-      try {
-        host.HttpClient().CloseConnection();
-      } catch (...) {
-      }
-      throw;
-    }
+    host.ProcessPendingMessages();
+    host.HttpClient().FetchUrl(url, file);
+    file.Close();
+    host.HttpClient().CloseConnection();
+    return true;
   } catch (...) {
     // A failed download counts as no update; the user is not told.
+    try {
+      host.HttpClient().CloseConnection();
+    } catch (...) {
+    }
+    try {
+      file.Close();
+    } catch (...) {
+    }
     std::remove(local_file.c_str());
     return false;
   }
@@ -70,7 +75,10 @@ bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& 
 
 float OfferedVersion(const std::string& version_text, char decimal_separator) {
   const auto offered = platform::ReadDecimal(version_text, decimal_separator);
-  return offered ? static_cast<float>(*offered) : 0.0f;
+  // A number beyond the range of a single has no single to compare: it is
+  // refused like text that does not convert.
+  if (!offered || std::fabs(*offered) > std::numeric_limits<float>::max()) return 0.0f;
+  return static_cast<float>(*offered);
 }
 
 std::vector<std::string> UpdaterArguments(const std::string& base_url, char decimal_separator) {

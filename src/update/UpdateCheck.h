@@ -33,11 +33,14 @@ class TUpdateHost {
 };
 
 // Downloads `url` into the file `local_file` (a full path). True when the
-// file was fetched; any failure deletes the partial file and is swallowed.
+// file was fetched; a failure of the download deletes the partial file and
+// is swallowed. A `local_file` that cannot be created raises
+// platform::FileError.
 bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file);
 
 // The offered release as the check reads it: the text of APPLICATION /
-// Version converted with `decimal_separator`, 0 when it does not convert.
+// Version converted with `decimal_separator` and taken to single precision;
+// 0 when it does not convert or lies beyond the range of a single.
 float OfferedVersion(const std::string& version_text, char decimal_separator);
 
 // The updater's arguments after its path: the update folder address, the
@@ -51,7 +54,9 @@ class TUpdateCheck {
 
   // Silent: the "no new updates" message is not shown. A check asked for
   // while one is running (the window stays responsive during the download)
-  // is ignored, so that two checks never share the connection.
+  // is ignored, so that two checks never share the connection. Raises
+  // platform::FileError when the description cannot be created in the
+  // application folder.
   void CheckForUpdate(bool Silent);
   bool Running() const { return running_; }
 

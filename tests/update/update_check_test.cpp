@@ -3,11 +3,15 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
+#include "VendorAddresses.h"
+
 #include "net/ScriptedServer.h"
 #include "net/TNetHTTP.h"
+#include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
 #include "support/TemporaryFolder.h"
 #include "update/UpdateCheck.h"
@@ -104,7 +108,7 @@ class UpdateCheck : public ::testing::Test {
 
 TEST_F(UpdateCheck, SameOrUnreadableReleaseIsNoUpdate) {
   for (const char* line : {"Version=1.02", "Version=1.020", "Version=1.0200000001", "Version=", "Version=1,03",
-                           "Other=1.03", "Version=abc"}) {
+                           "Other=1.03", "Version=abc", "Version=1e39"}) {
     window.shown.clear();
     EXPECT_EQ(Run(line, false), std::vector<std::string>{"info: " + kNoUpdates}) << line;
     window.shown.clear();
@@ -169,6 +173,27 @@ TEST_F(UpdateCheck, FailedDownloadLeavesNoFileAndCountsAsNoUpdate) {
   EXPECT_FALSE(folder.Has("mainappupdate.inf"));
 }
 
+TEST_F(UpdateCheck, DescriptionThatCannotBeCreatedIsAnErrorNotNoUpdate) {
+  // A folder in the description's place: it cannot be removed or created,
+  // whoever runs the test.
+  std::filesystem::create_directories(folder.File("mainappupdate.inf") + "/in-the-way");
+  UpdateServer server(200, "[APPLICATION]\r\nVersion=1.03\r\n");
+  update::TUpdateCheck check(window, server.BaseUrl());
+  for (const bool silent : {true, false}) {
+    try {
+      check.CheckForUpdate(silent);
+      ADD_FAILURE() << "the check went on without its file";
+    } catch (const platform::FileError& error) {
+      EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + folder.File("mainappupdate.inf") + "\".", 0),
+                0u)
+          << error.what();
+    }
+    EXPECT_FALSE(check.Running()) << "the next check may run";
+  }
+  EXPECT_TRUE(window.shown.empty());
+  EXPECT_EQ(server.Requests(), 0u);
+}
+
 TEST_F(UpdateCheck, ASecondCheckDuringTheDownloadIsIgnored) {
   UpdateServer server(200, "[APPLICATION]\r\nVersion=1.02\r\n");
   update::TUpdateCheck check(window, server.BaseUrl());
@@ -199,8 +224,11 @@ TEST(UpdateVersions, ConversionFollowsTheSeparatorAndSinglePrecision) {
   EXPECT_GT(update::OfferedVersion("1,03", ','), update::AppVersion);
   EXPECT_EQ(update::OfferedVersion("1.03", ','), 0.0f);
   EXPECT_EQ(update::OfferedVersion("1.0200000001", '.'), update::AppVersion);
+  EXPECT_EQ(update::OfferedVersion("1e39", '.'), 0.0f) << "beyond the range of a single";
+  EXPECT_EQ(update::OfferedVersion("-1e39", '.'), 0.0f);
+  EXPECT_GT(update::OfferedVersion("3.4e38", '.'), update::AppVersion);
   EXPECT_EQ(update::UpdaterArguments("u", ',').at(1), "1,01999998092651");
-  EXPECT_EQ(update::UpdateBaseUrl(), "http://update.tarvik.invalid/liveupdate/project_tarvik/");
+  EXPECT_EQ(update::UpdateBaseUrl(), std::string("http://") + TARVIK_UPDATE_HOST + "/liveupdate/project_tarvik/");
 }
 
 }  // namespace
