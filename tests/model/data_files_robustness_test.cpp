@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -149,6 +150,31 @@ TEST_F(DataFilesRobustness, CaretsLineBreaksAndTextOutsideTheCodePageSurvive) {
   hours_loaded.LoadHours();
   ASSERT_EQ(hours_loaded.Count(), 1);
   EXPECT_EQ(hours_loaded.Objects(0)->Action, "call ^ back\nat noon");
+}
+
+// Day and Hour make the planner key; whatever they hold, the entry must come
+// back under the same key, or the planner shows it under no slot.
+TEST_F(DataFilesRobustness, PlannerKeysWithCaretsLineBreaksAndAnyCharacterSurvive) {
+  THours hours;
+  AddHour(hours, "12^13^2007", "9:00 AM", "caret in the day");
+  AddHour(hours, "1/2/2008", "9:00\r\nAM", "CR LF in the hour");
+  AddHour(hours, "day\rone", "hour\ntwo", "lone CR and LF");
+  AddHour(hours, "2008年1月2日", "午前9:00", "outside the code page");
+  AddHour(hours, "Ünïcödé €", "😀-^", "^\r\n\x1B");
+  hours.SaveHours();
+  THours loaded;
+  loaded.LoadHours();
+  ASSERT_EQ(loaded.Count(), hours.Count());
+  for (int i = 0; i < hours.Count(); ++i) {
+    EXPECT_EQ(loaded.Strings(i), hours.Strings(i));
+    EXPECT_EQ(loaded.Objects(i)->Day, hours.Objects(i)->Day);
+    EXPECT_EQ(loaded.Objects(i)->Hour, hours.Objects(i)->Hour);
+    EXPECT_EQ(loaded.Objects(i)->Action, hours.Objects(i)->Action);
+  }
+  EXPECT_EQ(loaded.IndexOf("ÜNÏCÖDÉ €-😀-^"), 4) << "keys match without regard to case after the round trip";
+  const std::string bytes = folder.Read("Hours.dat");
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), hours.Count()) << "the only line breaks end records";
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), hours.Count());
 }
 
 TEST_F(DataFilesRobustness, StructureFaultsLoseNothingAndDoubleNothing) {
