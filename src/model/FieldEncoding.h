@@ -18,5 +18,8 @@ enum class Caret { kKept, kEscaped };
 
 // Appends the stored form of `text` to `bytes`.
 void AppendEncodedField(std::string& bytes, std::string_view text, Caret caret);
+// The stored form of one text on its own. The writers append to the file's
+// text instead; this is for checking the encoding by itself, which the tests
+// and the fuzzer do (that decoding gives back every text).
 std::string EncodeField(std::string_view text, Caret caret);
 std::string DecodeField(std::string_view bytes);

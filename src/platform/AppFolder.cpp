@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <mutex>
 
 namespace platform {
 namespace {
