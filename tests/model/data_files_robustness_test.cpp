@@ -3,10 +3,12 @@
 // to the same model.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -34,25 +36,25 @@ std::string FirstLine(const std::exception& error) {
   return message.substr(0, message.find('\r'));
 }
 
-// While it lives, no file can be opened: the files stay where they are and
-// cannot be read, as a file of mode 000 cannot for anybody but root (tests
-// may run as root, who reads any file).
-class NoFileOpens {
+// A file of mode 000 cannot be read, except by root, who reads any file
+// (and tests may run as root). While this lives, the calling thread reads
+// files by their mode, root or not: it sets aside the capabilities that let
+// root pass over modes.
+class FileModesApply {
  public:
-  NoFileOpens() {
-    ::getrlimit(RLIMIT_NOFILE, &saved_);
-    const int lowest_free = ::open("/dev/null", O_RDONLY);
-    ::close(lowest_free);
-    rlimit none = saved_;
-    none.rlim_cur = static_cast<rlim_t>(lowest_free);
-    ::setrlimit(RLIMIT_NOFILE, &none);
+  FileModesApply() {
+    ::syscall(SYS_capget, &header_, saved_);
+    __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+    reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    ::syscall(SYS_capset, &header_, reduced);
   }
-  ~NoFileOpens() { ::setrlimit(RLIMIT_NOFILE, &saved_); }
-  NoFileOpens(const NoFileOpens&) = delete;
-  NoFileOpens& operator=(const NoFileOpens&) = delete;
+  ~FileModesApply() { ::syscall(SYS_capset, &header_, saved_); }
+  FileModesApply(const FileModesApply&) = delete;
+  FileModesApply& operator=(const FileModesApply&) = delete;
 
  private:
-  rlimit saved_{};
+  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct saved_[2]{};
 };
 
 // While it lives, no file grows past `bytes`: a write beyond fails as on a
@@ -306,7 +308,7 @@ TEST_F(DataFilesRobustness, FileThatCannotBeReadIsNeverSavedOver) {
   TProjects projects;
   THours hours;
   {
-    NoFileOpens unreadable;
+    FileModesApply unreadable;
     for (const auto& [load, name] : {std::pair<std::function<void()>, std::string>{[&] { projects.LoadCategories(); },
                                                                                     "categories.dat"},
                                      {[&] { projects.LoadProjects(); }, "projects.dat"},
@@ -315,7 +317,7 @@ TEST_F(DataFilesRobustness, FileThatCannotBeReadIsNeverSavedOver) {
         load();
         ADD_FAILURE() << name << " loaded";
       } catch (const platform::FileError& error) {
-        EXPECT_EQ(FirstLine(error).rfind("Cannot open file \"" + folder.File(name) + "\". ", 0), 0u) << error.what();
+        EXPECT_EQ(FirstLine(error), "Cannot open file \"" + folder.File(name) + "\". " + std::strerror(EACCES));
         EXPECT_NE(std::string(error.what()).find("Save Changes will not write over this file."), std::string::npos);
       }
     }
