@@ -65,9 +65,12 @@ void TNetCookies::RemoveExpired() {
   for (Domain& domain : domains_) {
     domain.Cookies.RemoveIf([this, &now](const TNetCookieRFC2109& cookie) {
       if (cookie.Expires.empty()) return false;
-      // An expiry that cannot be read counts as long past.
+      // An expiry that cannot be read counts as long past. One that is now
+      // counts as past too: the text holds whole seconds, so a cookie given
+      // a Max-Age of 0 would otherwise live on whenever the next request
+      // falls on the first millisecond of that same second.
       const auto expires = ReadInternetDate(cookie.Expires);
-      const bool expired = !expires || *expires < now;
+      const bool expired = !expires || *expires <= now;
       if (expired) --count_;
       return expired;
     });
