@@ -1,5 +1,6 @@
 #include "model/DataFileFormats.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "model/FieldEncoding.h"
@@ -107,7 +108,11 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
 }
 
 void ReadHours(std::string_view bytes, THours& hours) {
-  hours.Reserve(static_cast<size_t>(hours.Count()) + LineCountEstimate(bytes));
+  // Room for one entry a line, grown once rather than doubling its way up.
+  // A planner line holds a day, an hour, carets and a line break, hardly
+  // ever fewer than 16 bytes; the cap keeps a file of blank lines from
+  // reserving room for entries it does not hold.
+  hours.Reserve(static_cast<size_t>(hours.Count()) + std::min(LineCountEstimate(bytes), bytes.size() / 16));
   std::vector<std::string_view> parts;
   LineReader lines(bytes);
   for (std::string_view line; lines.Next(line);) {
