@@ -6,6 +6,7 @@
 #include "platform/ShortDate.h"
 #include "ui/FHour.h"
 #include "ui/FMain.h"
+#include "ui/QtText.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/ListView.h"
 #include "ui/controls/MessageBox.h"
@@ -21,7 +22,7 @@ void TfrmMain::RefreshDayPlanner() {
   const std::string day = DayText();
   for (int row = 0; row < lvwToDo->RowCount(); ++row) {
     const int entry = Hours->IndexOf(PlannerKey(day, lvwToDo->Row(row).caption.toStdString()));
-    lvwToDo->SetSubItem(row, 0, entry >= 0 ? QString::fromStdString(Hours->Objects(entry)->Action) : QString());
+    lvwToDo->SetSubItem(row, 0, entry >= 0 ? ToQ(Hours->Objects(entry)->Action) : QString());
   }
 }
 
@@ -50,8 +51,8 @@ void TfrmMain::btnEditHourClick() {
   const std::string hour = lvwToDo->Row(row).caption.toStdString();
   {
     const auto dialog = std::make_unique<TfrmHour>(*msgMain, this);
-    dialog->skStdLabel2->setText(QString::fromStdString("Day: " + day));
-    dialog->skStdLabel3->setText(QString::fromStdString("Hour: " + hour));
+    dialog->skStdLabel2->setText(ToQ("Day: " + day));
+    dialog->skStdLabel3->setText(ToQ("Hour: " + hour));
     dialog->edtName->setText(lvwToDo->Row(row).sub_items.value(0));
     if (dialog->exec() == QDialog::Accepted) {
       const std::string action = dialog->edtName->text().toStdString();

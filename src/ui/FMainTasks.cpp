@@ -3,6 +3,8 @@
 
 #include "ui/FMain.h"
 #include "ui/FTask.h"
+#include "ui/QtText.h"
+#include "ui/ScopedFlag.h"
 #include "ui/controls/DateEdit.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/Gauge.h"
@@ -12,28 +14,14 @@
 
 namespace {
 
-QString ToQ(const std::string& text) { return QString::fromStdString(text); }
-
 const QString kEmptyProgressText = QStringLiteral("0/0 tasks  ");
-
-// Sets SuppressChange for the length of a scope, so that the list's reports
-// of rows being filled, cleared or deleted write nothing back.
-class TSuppressChanges {
- public:
-  explicit TSuppressChanges(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~TSuppressChanges() { flag_ = previous_; }
-  TSuppressChanges(const TSuppressChanges&) = delete;
-  TSuppressChanges& operator=(const TSuppressChanges&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
 
 }  // namespace
 
 void TfrmMain::ShowProjectSummary() {
-  TSuppressChanges suppress(SuppressChange);
+  // The list reports the rows being filled, cleared or deleted; none of that
+  // is a tick to write back.
+  const TScopedFlag suppress(SuppressChange);
   const TProject& project = *CurrentProject;
   std::vector<TListRow> rows;
   rows.reserve(static_cast<size_t>(project.Tasks.Count()));
@@ -49,7 +37,7 @@ void TfrmMain::ShowProjectSummary() {
 }
 
 void TfrmMain::ClearProjectSummary() {
-  TSuppressChanges suppress(SuppressChange);
+  const TScopedFlag suppress(SuppressChange);
   lvwItems->ClearRows();
   lblProjName->setText(QStringLiteral("Project Name:  "));
   lblStartDate->setText(QStringLiteral("Start Date: "));
@@ -130,7 +118,7 @@ void TfrmMain::btnRemoveClick() {
   }
   if (!msgMain->Confirm("Are you sure do you want remove this taks?")) return;
   {
-    TSuppressChanges suppress(SuppressChange);
+    const TScopedFlag suppress(SuppressChange);
     // The row is read again: the list may have changed while the question
     // was open.
     const int row = lvwItems->SelectedRow();

@@ -7,6 +7,8 @@
 #include "ui/FCategory.h"
 #include "ui/FMain.h"
 #include "ui/FNewProject.h"
+#include "ui/QtText.h"
+#include "ui/ScopedFlag.h"
 #include "ui/controls/DateEdit.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/MessageBox.h"
@@ -18,27 +20,13 @@ constexpr int kFolderImage = 0;
 constexpr int kBookImage = 1;
 
 std::string TextOf(const QTreeWidgetItem* node) { return node->text(0).toStdString(); }
-QString ToQ(const std::string& text) { return QString::fromStdString(text); }
-
-// Holds a flag for the length of a scope.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~TFlagScope() { flag_ = previous_; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
 
 }  // namespace
 
 void TfrmMain::FillTree(const std::string& SelectName) {
   ClearProjectSummary();
   {
-    TFlagScope emptying(emptying_tree_);
+    const TScopedFlag emptying(emptying_tree_);
     tvwMain->clear();
   }
   // The nodes are built apart and handed to the tree at once, so that a tree

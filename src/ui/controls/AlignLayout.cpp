@@ -56,13 +56,6 @@ void TAlignLayout::SetExtent(const QWidget* control, int extent) {
   }
 }
 
-void TAlignLayout::SetDesignRect(const QWidget* control, QRect design_rect) {
-  if (Entry* entry = Find(control)) {
-    entry->design_rect = design_rect;
-    invalidate();
-  }
-}
-
 void TAlignLayout::addItem(QLayoutItem* item) {
   Entry entry;
   entry.item.reset(item);

@@ -45,8 +45,6 @@ class TAlignLayout : public QLayout {
 
   int Extent(const QWidget* control) const;
   void SetExtent(const QWidget* control, int extent);
-  // Design place of an anchored control, for controls that move themselves.
-  void SetDesignRect(const QWidget* control, QRect design_rect);
 
   void addItem(QLayoutItem* item) override;
   QLayoutItem* itemAt(int index) const override;

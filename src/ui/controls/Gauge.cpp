@@ -9,7 +9,7 @@
 TskGauge::TskGauge(QWidget* parent) : QWidget(parent) { SetSkinDataName(this, "statusgauge"); }
 
 void TskGauge::SetValue(int value) {
-  value = std::clamp(value, min_value_, max_value_);
+  value = std::clamp(value, 0, 100);
   if (value == value_) return;
   value_ = value;
   update();
@@ -21,26 +21,16 @@ void TskGauge::SetProgressText(const QString& text) {
   update();
 }
 
-int TskGauge::Percent() const {
-  const int range = max_value_ - min_value_;
-  return range <= 0 ? 0 : (value_ - min_value_) * 100 / range;
-}
-
-QString TskGauge::DisplayText() const {
-  QString text;
-  if (show_progress_text_) text += progress_text_;
-  if (show_percent_) text += QString::number(Percent()) + QLatin1Char('%');
-  return text;
-}
+QString TskGauge::DisplayText() const { return progress_text_ + QString::number(value_) + QLatin1Char('%'); }
 
 void TskGauge::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (skin::qt::PaintSkinnedGauge(*this, painter, Percent(), DisplayText())) return;
+  if (skin::qt::PaintSkinnedGauge(*this, painter, value_, DisplayText())) return;
   const QRect frame = rect().adjusted(0, 0, -1, -1);
   painter.fillRect(rect(), palette().base());
   const QRect inner = rect().adjusted(1, 1, -1, -1);
   QRect bar = inner;
-  bar.setWidth(inner.width() * Percent() / 100);
+  bar.setWidth(inner.width() * value_ / 100);
   painter.fillRect(bar, palette().highlight());
   painter.setPen(palette().mid().color());
   painter.drawRect(frame);

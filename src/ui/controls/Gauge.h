@@ -10,25 +10,17 @@ class TskGauge : public QWidget {
  public:
   explicit TskGauge(QWidget* parent);
 
-  int MinValue() const { return min_value_; }
-  int MaxValue() const { return max_value_; }
+  // The range is 0 to 100, so the value is the percentage shown.
   int Value() const { return value_; }
   void SetValue(int value);
-  const QString& ProgressText() const { return progress_text_; }
   void SetProgressText(const QString& text);
-  // What the bar reads: the progress text, then the percentage when shown.
+  // What the bar reads: the progress text, then the percentage.
   QString DisplayText() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  int Percent() const;
-
-  int min_value_ = 0;
-  int max_value_ = 100;
   int value_ = 0;
   QString progress_text_;
-  bool show_progress_text_ = true;
-  bool show_percent_ = true;
 };

@@ -12,13 +12,6 @@ void TListRowsModel::ReplaceRows(std::vector<TListRow> rows) {
   endResetModel();
 }
 
-void TListRowsModel::AppendRow(TListRow row) {
-  const int position = static_cast<int>(rows_.size());
-  beginInsertRows(QModelIndex(), position, position);
-  rows_.push_back(std::move(row));
-  endInsertRows();
-}
-
 void TListRowsModel::RemoveRow(int row) {
   beginRemoveRows(QModelIndex(), row, row);
   rows_.erase(rows_.begin() + row);

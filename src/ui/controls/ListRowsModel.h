@@ -15,7 +15,6 @@ class TListRowsModel : public QAbstractTableModel {
 
   std::vector<TListRow>& Rows() { return rows_; }
   void ReplaceRows(std::vector<TListRow> rows);
-  void AppendRow(TListRow row);
   void RemoveRow(int row);
   void RowChanged(int row);
 

@@ -79,8 +79,6 @@ void TskListView::SetRows(std::vector<TListRow> rows) { model_->ReplaceRows(std:
 
 void TskListView::ClearRows() { model_->ReplaceRows({}); }
 
-void TskListView::AddRow(TListRow row) { model_->AppendRow(std::move(row)); }
-
 void TskListView::DeleteRow(int row) { model_->RemoveRow(row); }
 
 const TListRow& TskListView::Row(int row) const { return model_->Rows().at(static_cast<size_t>(row)); }

@@ -34,7 +34,6 @@ class TskListView : public QTreeView {
   int RowCount() const;
   void SetRows(std::vector<TListRow> rows);
   void ClearRows();
-  void AddRow(TListRow row);
   void DeleteRow(int row);
   const TListRow& Row(int row) const;
   void SetSubItem(int row, int sub_item, const QString& text);
