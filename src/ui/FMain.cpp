@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "skin/qt/SkinForm.h"
 #include "skin/stored/StoredSkin.h"
 #include "ui/MainUpdateHost.h"
+#include "ui/QtText.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Image.h"
 #include "ui/controls/ListView.h"
@@ -26,6 +28,24 @@
 #include "ui/controls/PageControl.h"
 #include "ui/controls/Panel.h"
 #include "update/UpdateCheck.h"
+
+namespace {
+
+// Bounds "all": a timer that keeps firing can hold the loop no longer than
+// one waiting slice of the anti-freeze, and the download goes on.
+constexpr int kAllPendingEventsMaxMs = 250;
+
+// All: until the queue is empty, events posted meanwhile included. One: a
+// single pass of the event dispatcher, the smallest share Qt hands out; the
+// download gets the thread back before anything posted during that pass.
+void HandlePendingEvents(TNetPendingMessages amount) {
+  if (amount == TNetPendingMessages::All)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kAllPendingEventsMaxMs);
+  else
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent),
@@ -44,7 +64,7 @@ TfrmMain::TfrmMain(QWidget* parent)
   skData1->SetCompressedStoredSkin(skCompressedStoredSkin1.get());
   // While a download waits, the window keeps handling its events; animated
   // banners tick on the main thread.
-  TNetAntiFreeze::SetProcessMessagesHook([](TNetPendingMessages) { QCoreApplication::processEvents(); });
+  TNetAntiFreeze::SetProcessMessagesHook(HandlePendingEvents);
   gif::qt::InstallQtMainThreadDispatcher();
   // Errors that end a handler or a creation step show in the window's own
   // message box from now on.
@@ -96,10 +116,9 @@ void TfrmMain::SizePlannerPanel() {
   ArrangeNow(skTabSheet2);
 }
 
-
 void TfrmMain::AddHourRows() {
   std::vector<TListRow> rows;
-  for (int row = 1; row <= 24; ++row) rows.push_back({QString::fromStdString(HourCaption(row)), false, {QString()}});
+  for (int row = 1; row <= 24; ++row) rows.push_back({ToQ(HourCaption(row)), false, {QString()}});
   lvwToDo->SetRows(std::move(rows));
   // The stored 60 pixels were made for a smaller font than the lists use
   // here; the column grows so that no hour reads "10:00 ...".
@@ -110,7 +129,6 @@ void TfrmMain::AddHourRows() {
 void TfrmMain::SelectTasksPage() { pgcMain->SetActivePageIndex(0); }
 
 void TfrmMain::EnableUpdateTimer() { Timer2->start(); }
-
 
 void TfrmMain::CentreBanner() {
   // Each operand is halved on its own, dropping the remainder: a 105 x 105
