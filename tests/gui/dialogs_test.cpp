@@ -363,4 +363,22 @@ TEST_F(DialogsTest, DateFieldDropsDownAMonthCalendarThatSetsTheText) {
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
+TEST_F(DialogsTest, TheDropDownCalendarsWeeksStartOnSunday) {
+  TfrmTask task(messages, &owner);
+  TskDateEdit* field = task.edtStartDate;
+  // The week of 4 June 2008 runs from Sunday the 1st to Saturday the 7th.
+  const std::pair<bool, QString> cases[] = {{true, QStringLiteral(" 6/ 1/2008")},
+                                            {false, QStringLiteral(" 6/ 7/2008")}};
+  for (const auto& [leftmost, picked] : cases) {
+    field->setText(QStringLiteral(" 6/18/2008"));
+    guitest::Click(field->DropDownButton());
+    QWidget* popup = QApplication::activePopupWidget();
+    auto* calendar = popup ? popup->findChild<TskMonthCalendar*>("DropDownCalendar") : nullptr;
+    ASSERT_NE(calendar, nullptr);
+    const int y = calendar->DayRect(QDate(2008, 6, 4)).center().y();
+    QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier, QPoint(leftmost ? 2 : calendar->width() - 3, y));
+    EXPECT_EQ(field->text(), picked);
+  }
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
-// The main window as it opens: its controls, their places, and how they keep
-// their layout when the window is resized.
+// The main window as it opens: its controls, their places, how they keep
+// their layout when the window is resized, and its components.
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTabBar>
@@ -8,6 +9,7 @@
 
 #include "gif/qt/TGIFAnimator.h"
 #include "gui/MainWindowFixture.h"
+#include "net/TNetAntiFreeze.h"
 #include "ui/controls/Bevel.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Gauge.h"
@@ -64,6 +66,35 @@ TEST_F(MainLayoutTest, OpensWithItsStoredSizeCaptionAndButtons) {
   EXPECT_EQ(window->MainGauge->geometry(), QRect(96, 43, 652, 19));
   EXPECT_EQ(window->skMonthCalendar1->geometry(), QRect(10, 12, 200, 150));
   EXPECT_EQ(window->skGroupBox1->title(), "Projects");
+}
+
+TEST_F(MainLayoutTest, LabelsAndLinksSitAtTheirStoredPlaces) {
+  Open();
+  EXPECT_EQ(window->lblProjName->pos(), QPoint(23, 22));
+  EXPECT_EQ(window->skStdLabel2->pos(), QPoint(25, 44));
+  EXPECT_EQ(window->skStdLabel2->text(), "Progress:");
+  EXPECT_EQ(window->lblStartDate->pos(), QPoint(480, 22));
+  EXPECT_EQ(window->lblEndDate->pos(), QPoint(607, 22));
+  // A longer text grows a label to the right; its left edge stays.
+  window->lblStartDate->setText("Start Date:  12/31/2008");
+  QTest::qWait(0);
+  EXPECT_EQ(window->lblStartDate->pos(), QPoint(480, 22));
+
+  window->lblLink1URL->setText("A left link");
+  window->lblLink2URL->setText("A right link with a longer caption");
+  QTest::qWait(0);
+  EXPECT_EQ(window->lblLink1URL->pos(), QPoint(13, 8));
+  EXPECT_EQ(window->lblLink2URL->y(), 8);
+  EXPECT_EQ(window->panLinks->width() - (window->lblLink2URL->x() + window->lblLink2URL->width()), 13)
+      << "right-justified, 13 pixels from the strip's right edge";
+  EXPECT_GT(window->lblLink2URL->width(), 36) << "grown to the left to hold its caption";
+}
+
+TEST_F(MainLayoutTest, TheAnimatedBannerTakesThePicturesBoundsAtCreation) {
+  Open();
+  // Nothing configured: both stay empty, laid over each other and centred.
+  EXPECT_EQ(window->gifBanner->geometry(), window->imgBanner->geometry());
+  EXPECT_EQ(window->imgBanner->geometry(), QRect(386, 32, 0, 0));
 }
 
 TEST_F(MainLayoutTest, StartsEmptyOnTheTasksPageWithTwentyFourHourRows) {
@@ -192,11 +223,33 @@ TEST_F(MainLayoutTest, ARightClickOpensTheMenuWithoutMovingTheSelection) {
   Open("Work\r\nHome\r\n");
   ClickNode(Node("Home"));
   const QRect work = window->tvwMain->visualItemRect(Node("Work"));
-  QTest::mouseClick(window->tvwMain->viewport(), Qt::RightButton, Qt::NoModifier, work.center());
+  QTest::mousePress(window->tvwMain->viewport(), Qt::RightButton, Qt::NoModifier, work.center());
+  EXPECT_FALSE(window->skPopupMenu1->isVisible()) << "the menu waits for the button to come up";
+  QTest::mouseRelease(window->tvwMain->viewport(), Qt::RightButton, Qt::NoModifier, work.center());
   EXPECT_TRUE(window->skPopupMenu1->isVisible());
   window->skPopupMenu1->hide();
   ASSERT_EQ(window->tvwMain->selectedItems().size(), 1);
   EXPECT_EQ(window->tvwMain->selectedItems().first()->text(0), "Home");
+}
+
+TEST_F(MainLayoutTest, WhileADownloadWaitsTheWindowHandlesAllPendingEventsOrOnePassOfThem) {
+  Open();
+  // A chain of queued calls, each queueing the next: every link that runs
+  // was posted after the one before it was handled.
+  constexpr int kLinks = 20;
+  int ran = 0;
+  std::function<void()> link = [&] {
+    if (++ran < kLinks) QMetaObject::invokeMethod(QCoreApplication::instance(), link, Qt::QueuedConnection);
+  };
+  QMetaObject::invokeMethod(QCoreApplication::instance(), link, Qt::QueuedConnection);
+  TNetAntiFreeze& anti_freeze = *window->NetAntiFreeze1;
+  anti_freeze.ApplicationHasPriority = false;
+  TNetAntiFreeze::DoProcess(true);
+  EXPECT_GE(ran, 1);
+  EXPECT_LT(ran, kLinks) << "one pass leaves what was posted meanwhile";
+  anti_freeze.ApplicationHasPriority = true;
+  TNetAntiFreeze::DoProcess(true);
+  EXPECT_EQ(ran, kLinks) << "all pending events, those posted meanwhile too";
 }
 
 TEST_F(MainLayoutTest, ErrorsShowInTheWindowsMessageBox) {

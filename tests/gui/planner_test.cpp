@@ -129,6 +129,25 @@ TEST_F(PlannerTest, ClearRemovesTheActionWithoutAQuestionAndAnEmptySlotIsLeftAlo
   EXPECT_EQ(window->Hours->Count(), 1);
 }
 
+TEST_F(PlannerTest, ClearingNoonLeavesMidnightAndClearingMidnightLeavesNoon) {
+  OpenOnDay(QDate(2008, 7, 5),
+            "7/5/2008^12:00 M^Lunch^\r\n7/5/2008^12:00 PM^Sleep^\r\n"
+            "7/6/2008^12:00 M^Brunch^\r\n7/6/2008^12:00 PM^Late^\r\n");
+  ClickRow(window->lvwToDo, kNoon);
+  Click(window->skButton3);
+  EXPECT_EQ(ActionOf(kNoon), "");
+  EXPECT_EQ(ActionOf(kMidnight), "Sleep");
+
+  ClickDay(QDate(2008, 7, 6));
+  ClickRow(window->lvwToDo, kMidnight);
+  Click(window->skButton3);
+  EXPECT_EQ(ActionOf(kNoon), "Brunch");
+  EXPECT_EQ(ActionOf(kMidnight), "");
+
+  Click(window->btnSave);
+  EXPECT_EQ(folder.Read("Hours.dat"), "7/5/2008^12:00 PM^Sleep^\r\n7/6/2008^12:00 M^Brunch^\r\n");
+}
+
 TEST_F(PlannerTest, EditAndClearRefuseWhenNoSlotIsSelected) {
   OpenOnDay(QDate(2008, 7, 5));
   TModalDriver::TSeenBox edit, clear;
@@ -140,6 +159,29 @@ TEST_F(PlannerTest, EditAndClearRefuseWhenNoSlotIsSelected) {
   EXPECT_EQ(clear.text, "Please select an action to delete!");
   EXPECT_FALSE(edit.had_cancel);
   EXPECT_EQ(window->Hours->Count(), 0);
+}
+
+// The day shown in the leftmost or the rightmost column of the week row that
+// holds `day_in_row`, picked with the mouse.
+QDate ClickWeekEnd(TskMonthCalendar* calendar, QDate day_in_row, bool leftmost) {
+  const int y = calendar->DayRect(day_in_row).center().y();
+  QTest::mouseClick(calendar, Qt::LeftButton, Qt::NoModifier, QPoint(leftmost ? 2 : calendar->width() - 3, y));
+  return calendar->Date();
+}
+
+TEST_F(PlannerTest, WeeksStartOnSunday) {
+  // June 2008 begins on a Sunday, July 2008 on a Tuesday.
+  OpenOnDay(QDate(2008, 6, 18), "6/1/2008^1:00 AM^First Sunday^\r\n");
+  TskMonthCalendar* calendar = window->skMonthCalendar1;
+  EXPECT_EQ(ClickWeekEnd(calendar, QDate(2008, 6, 4), true), QDate(2008, 6, 1));
+  EXPECT_EQ(ActionOf(0), "First Sunday") << "a number click";
+  EXPECT_EQ(ClickWeekEnd(calendar, QDate(2008, 6, 4), false), QDate(2008, 6, 7));
+  ClickDay(QDate(2008, 7, 16));
+  EXPECT_EQ(ClickWeekEnd(calendar, QDate(2008, 7, 16), true), QDate(2008, 7, 13));
+  EXPECT_EQ(ClickWeekEnd(calendar, QDate(2008, 7, 16), false), QDate(2008, 7, 19));
+  // The first row starts with June's last Sunday, which is no day of July.
+  EXPECT_EQ(ClickWeekEnd(calendar, QDate(2008, 7, 2), true), QDate(2008, 7, 19));
+  EXPECT_EQ(ClickWeekEnd(calendar, QDate(2008, 7, 2), false), QDate(2008, 7, 5));
 }
 
 TEST_F(PlannerTest, MonthButtonsKeepTheDayLoweredToTheMonthsEndAndRaiseNoNumberClick) {

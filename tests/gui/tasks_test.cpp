@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QTest>
+#include <filesystem>
 
 #include "gui/MainWindowFixture.h"
 #include "ui/FTask.h"
@@ -229,6 +230,38 @@ TEST_F(TasksTest, SaveWithNothingWritesThreeEmptyFilesAndSaysNothing) {
   Open();
   Click(window->btnSave);
   EXPECT_EQ(folder.Read("categories.dat"), "");
+  EXPECT_EQ(folder.Read("Projects.dat"), "");
+  EXPECT_EQ(folder.Read("Hours.dat"), "");
+}
+
+TEST_F(TasksTest, SaveWritesCategoriesProjectsHoursInOrderAndAFailureKeepsWhatWentBefore) {
+  Open("Work\r\n");
+  NewCategory("Home");
+  // A folder where a data file belongs: that file cannot be written.
+  const auto block = [this](const char* name) {
+    std::filesystem::remove(folder.Path() / name);
+    std::filesystem::create_directory(folder.Path() / name);
+  };
+  const auto unblock = [this](const char* name) { std::filesystem::remove(folder.Path() / name); };
+
+  block("categories.dat");
+  TModalDriver::TSeenBox first_failure, second_failure;
+  driver.AnswerBox(true, &first_failure);
+  Click(window->btnSave);
+  EXPECT_NE(first_failure.text.find("categories.dat"), std::string::npos) << first_failure.text;
+  EXPECT_FALSE(folder.Exists("Projects.dat")) << "nothing after the failed file is written";
+  EXPECT_FALSE(folder.Exists("Hours.dat"));
+
+  unblock("categories.dat");
+  block("Projects.dat");
+  driver.AnswerBox(true, &second_failure);
+  Click(window->btnSave);
+  EXPECT_NE(second_failure.text.find("Projects.dat"), std::string::npos) << second_failure.text;
+  EXPECT_EQ(folder.Read("categories.dat"), "Work\r\nHome\r\n") << "written before the failure, and it stays";
+  EXPECT_FALSE(folder.Exists("Hours.dat"));
+
+  unblock("Projects.dat");
+  Click(window->btnSave);
   EXPECT_EQ(folder.Read("Projects.dat"), "");
   EXPECT_EQ(folder.Read("Hours.dat"), "");
 }

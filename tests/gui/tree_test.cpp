@@ -1,6 +1,7 @@
 // The category and project tree: building it, following its selection, and
 // the commands on categories and projects.
 #include <QComboBox>
+#include <QMenu>
 #include <QTest>
 
 #include "gui/MainWindowFixture.h"
@@ -221,6 +222,40 @@ TEST_F(TreeTest, DeletingAProjectWithTheDeleteKeyAsksAndEmptiesTheSummary) {
   EXPECT_EQ(TreeText(), (Lines{"Work", "Home", "  Garden"}));
   EXPECT_EQ(window->lblProjName->text(), "Project Name:  ");
   EXPECT_EQ(window->lvwItems->RowCount(), 0);
+}
+
+// Right-clicks `node` and picks `item` from the menu that opens, both with
+// the mouse.
+void PickFromMenu(TfrmMain& window, QTreeWidgetItem* node, QAction* item) {
+  ASSERT_NE(node, nullptr);
+  QTest::mouseClick(window.tvwMain->viewport(), Qt::RightButton, Qt::NoModifier,
+                    window.tvwMain->visualItemRect(node).center());
+  ASSERT_TRUE(window.skPopupMenu1->isVisible());
+  QTest::mouseClick(window.skPopupMenu1, Qt::LeftButton, Qt::NoModifier,
+                    window.skPopupMenu1->actionGeometry(item).center());
+}
+
+TEST_F(TreeTest, EditAndDeletePickedFromTheMenuActOnTheTreesSelectionNotTheClickedNode) {
+  Open(kTwoCategories, kThreeProjects);
+  ClickNode(Node("Garden", "Home"));
+  TModalDriver::TSeenBox question;
+  driver.AnswerBox(true, &question);
+  PickFromMenu(*window, Node("Work"), window->Delete1);
+  EXPECT_EQ(question.text, "Are you sure to delete current project?");
+  EXPECT_EQ(TreeText(), (Lines{"Work", "  Site", "Home"}));
+
+  ClickNode(Node("Home"));
+  driver.Expect([](QWidget* dialog) {
+    auto* category = qobject_cast<TfrmCategory*>(dialog);
+    ASSERT_NE(category, nullptr);
+    EXPECT_EQ(category->windowTitle(), "Edit category");
+    EXPECT_EQ(category->edtName->text(), "Home");
+    ClearAndType(category->edtName, "House");
+    Click(category->skButton1);
+  });
+  PickFromMenu(*window, Node("Site", "Work"), window->Rename1);
+  EXPECT_EQ(TreeText(), (Lines{"Work", "  Site", "House"}));
+  EXPECT_FALSE(window->skPopupMenu1->isVisible());
 }
 
 TEST_F(TreeTest, EditAndDeleteWithNothingSelectedDoNothing) {

@@ -24,15 +24,23 @@ TskTreeView::TskTreeView(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void TskTreeView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) return;
+  QTreeWidget::mousePressEvent(event);
+}
+
+void TskTreeView::mouseReleaseEvent(QMouseEvent* event) {
+  // The menu opens when the button comes up, as context menus do on the
+  // platform the program was made for: opened on the press, it lies under
+  // the pointer, and a quick release can land on its first item and run it.
   if (event->button() == Qt::RightButton) {
     emit PopupRequested(event->globalPosition().toPoint());
     return;
   }
-  QTreeWidget::mousePressEvent(event);
+  QTreeWidget::mouseReleaseEvent(event);
 }
 
 void TskTreeView::contextMenuEvent(QContextMenuEvent* event) {
-  // The mouse asks in mousePressEvent; this is the menu key.
+  // The mouse asks in mouseReleaseEvent; this is the menu key.
   if (event->reason() != QContextMenuEvent::Mouse) emit PopupRequested(event->globalPos());
 }
 
