@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/UProjects.h"
+#include "update/UpdateCheck.h"
 
 class QAction;
 class QMenu;
@@ -38,9 +39,6 @@ class TskSkinForm;
 class TskData;
 namespace gif::qt {
 class TGIFAnimator;
-}
-namespace update {
-class TUpdateCheck;
 }
 
 // The main window: the only top-level window of the program. Its controls
@@ -163,7 +161,10 @@ class TfrmMain : public QWidget {
   void btnMakeMoneyClick();
   void btnHelpClick();
 
-  // Live update (FMainShell.cpp).
+  // Live update (FMainShell.cpp). The folder its checks fetch the update
+  // description from, read when the first check starts; tests point it at
+  // a server of their own.
+  std::string UpdateBaseUrl = update::UpdateBaseUrl();
   void Timer2Timer();
   void btnUpdateClick();
   void CheckForUpdate(bool Silent);

@@ -95,7 +95,7 @@ void TfrmMain::ApplyBanner(const std::string& banner_path, int position) {
   } else {
     gifBanner->hide();
     imgBanner->show();
-    const std::optional<QPixmap> picture = LoadStillPicture(picture_file, PictureExtension(decoder_name));
+    const std::optional<QPixmap> picture = LoadStillPicture(picture_file, PictureExtension(BannerTemporaryPath(banner_path)));
     if (!picture) {
       ArrangeNow(this);
       return;  // a metafile: no decoder here, so no banner
@@ -136,7 +136,7 @@ void TfrmMain::btnUpdateClick() { CheckForUpdate(false); }
 void TfrmMain::CheckForUpdate(bool Silent) {
   if (!update_check_) {
     update_host_ = std::make_unique<TMainUpdateHost>(*this, closing_);
-    update_check_ = std::make_unique<update::TUpdateCheck>(*update_host_, update::UpdateBaseUrl());
+    update_check_ = std::make_unique<update::TUpdateCheck>(*update_host_, UpdateBaseUrl);
   }
   update_check_->CheckForUpdate(Silent);
 }

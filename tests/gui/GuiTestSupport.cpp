@@ -6,11 +6,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
 
 #include "platform/AppFolder.h"
 
@@ -111,6 +115,66 @@ std::string TTempAppFolder::Read(const std::string& name) const {
 }
 
 bool TTempAppFolder::Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+TUpdateServer::TUpdateServer()
+    : answer_("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"),
+      server_([this](ScriptedPeer& peer) { Answer(peer); }) {}
+
+TUpdateServer::~TUpdateServer() { Release(); }
+
+void TUpdateServer::Offer(const std::string& description) {
+  std::lock_guard lock(mutex_);
+  answer_ = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(description.size()) +
+            "\r\nConnection: close\r\n\r\n" + description;
+}
+
+void TUpdateServer::Hold() {
+  std::lock_guard lock(mutex_);
+  holding_ = true;
+}
+
+void TUpdateServer::Release() {
+  {
+    std::lock_guard lock(mutex_);
+    holding_ = false;
+  }
+  released_.notify_all();
+}
+
+size_t TUpdateServer::Answered() const {
+  std::lock_guard lock(mutex_);
+  return answered_;
+}
+
+void TUpdateServer::Answer(ScriptedPeer& peer) {
+  if (peer.ReadHead().empty()) return;
+  std::unique_lock lock(mutex_);
+  released_.wait_for(lock, std::chrono::seconds(10), [this] { return !holding_; });
+  const std::string answer = answer_;
+  ++answered_;
+  lock.unlock();
+  peer.Send(answer);
+}
+
+TArgvRecorder::TArgvRecorder(std::filesystem::path path) : path_(std::move(path)), log_(path_.string() + ".log") {
+  std::ofstream(path_, std::ios::binary) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done >> \"$0.log\"\n";
+  ::chmod(path_.c_str(), 0755);
+}
+
+std::string TArgvRecorder::Log(size_t lines) const {
+  auto read = [this] {
+    std::ifstream file(log_, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+  };
+  for (int i = 0; i < 500; ++i) {
+    const std::string log = read();
+    if (static_cast<size_t>(std::count(log.begin(), log.end(), '\n')) >= lines) return log;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return read();
+}
 
 void Click(QWidget* widget) {
   ASSERT_NE(widget, nullptr);

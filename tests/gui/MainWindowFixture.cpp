@@ -24,6 +24,7 @@ void MainWindowTest::Open(const std::string& categories, const std::string& proj
   if (!projects.empty()) folder.Write("projects.dat", projects);
   if (!hours.empty()) folder.Write("Hours.dat", hours);
   window = std::make_unique<TfrmMain>();
+  window->UpdateBaseUrl = updates.BaseUrl();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

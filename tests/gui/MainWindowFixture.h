@@ -11,7 +11,8 @@
 namespace guitest {
 
 // The main window over a temporary application folder, with a driver that
-// answers its dialogs and message boxes.
+// answers its dialogs and message boxes, and a local server that its update
+// checks ask (nothing leaves the machine).
 class MainWindowTest : public ::testing::Test {
  protected:
   void TearDown() override;
@@ -32,6 +33,7 @@ class MainWindowTest : public ::testing::Test {
 
   TTempAppFolder folder;
   TModalDriver driver;
+  TUpdateServer updates;
   std::unique_ptr<TfrmMain> window;
 };
 
