@@ -64,22 +64,32 @@ std::string WindowTitle(const std::string& current_caption, const std::string& a
 }
 
 std::string FileNamePart(std::string_view path) {
+  size_t start = 0;
+  // A drive-relative Windows path (C:spring.gif) names its file after the
+  // drive's colon; a colon elsewhere is part of a name here.
+  if (path.size() >= 2 && path[1] == ':' && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')))
+    start = 2;
   const size_t separator = path.find_last_of("\\/");
-  return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+  if (separator != std::string_view::npos && separator + 1 > start) start = separator + 1;
+  return std::string(path.substr(start));
 }
 
 std::string BannerPictureFile(int position) {
   return platform::AppFolder() + "dbimg" + std::to_string(position) + ".dat";
 }
 
+std::string BannerTemporaryPath(const std::string& banner_path) {
+  return platform::AppFolder() + FileNamePart(banner_path);
+}
+
 std::string BannerDecoderName(const std::string& banner_path) {
-  return platform::LowerAscii(platform::AppFolder() + FileNamePart(banner_path));
+  return platform::LowerAscii(BannerTemporaryPath(banner_path));
 }
 
 bool IsGifBanner(const std::string& decoder_name) { return decoder_name.find(".gif") != std::string::npos; }
 
-std::string PictureExtension(const std::string& decoder_name) {
-  const std::string name = FileNamePart(decoder_name);
+std::string PictureExtension(const std::string& path) {
+  const std::string name = FileNamePart(path);
   const size_t dot = name.rfind('.');
   return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }

@@ -37,18 +37,22 @@ std::optional<TConfiguration> ReadConfiguration(std::mt19937& random);
 std::string WindowTitle(const std::string& current_caption, const std::string& app_name);
 
 // The file name part of a configured path, which may have been written on
-// Windows (C:\Artwork\spring.gif) or here.
+// Windows (C:\Artwork\spring.gif, C:spring.gif) or here.
 std::string FileNamePart(std::string_view path);
 
 // Where the chosen banner's picture is stored, and how it is decoded. The
 // decoder is chosen from the name the banner would carry in the application
-// folder: the folder followed by the file name part of its configured path,
-// lower-cased. ".gif" anywhere in that text means the GIF decoder; otherwise
-// its extension picks a still-picture decoder.
+// folder (its temporary path): the folder followed by the file name part of
+// its configured path. ".gif" anywhere in that text, lower-cased (the
+// decoder name), means the GIF decoder; otherwise its extension picks a
+// still-picture decoder, without regard to case.
 std::string BannerPictureFile(int position);
+std::string BannerTemporaryPath(const std::string& banner_path);
 std::string BannerDecoderName(const std::string& banner_path);
 bool IsGifBanner(const std::string& decoder_name);
-std::string PictureExtension(const std::string& decoder_name);  // without the dot, lower case
+// The extension of a path's file name part, without the dot, in the case
+// the path has it.
+std::string PictureExtension(const std::string& path);
 
 // The full path of the configured icon in the application folder.
 std::string IconFile(const std::string& icon_path);

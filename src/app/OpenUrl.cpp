@@ -74,4 +74,9 @@ bool OpenUrl(const std::string& Url) {
   return true;
 }
 
-void OpenWithDefaultHandler(const std::string& address) { platform::StartProcess({"xdg-open", address}); }
+void OpenWithDefaultHandler(const std::string& address) {
+  // A blank link label has nothing to open; xdg-open would only print its
+  // usage.
+  if (address.empty()) return;
+  platform::StartProcess({"xdg-open", address});
+}

@@ -6,6 +6,7 @@
 
 #include "app/JpegPicture.h"
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -18,10 +19,11 @@ QImage Decode(const std::string& bytes, const char* format, const char* error) {
 
 }  // namespace
 
-std::optional<QPixmap> LoadStillPicture(const std::string& path, const std::string& extension) {
+std::optional<QPixmap> LoadStillPicture(const std::string& path, const std::string& written_extension) {
+  const std::string extension = platform::LowerAscii(written_extension);
   if (extension == "wmf" || extension == "emf") return std::nullopt;
   if (extension != "jpg" && extension != "jpeg" && extension != "bmp" && extension != "ico")
-    throw std::runtime_error("Unknown picture file extension (." + extension + ")");
+    throw std::runtime_error("Unknown picture file extension (." + written_extension + ")");
   const std::string bytes = platform::ReadWholeFile(path);
   if (extension == "bmp") return QPixmap::fromImage(Decode(bytes, "BMP", "Bitmap image is not valid"));
   if (extension == "ico") return QPixmap::fromImage(Decode(bytes, "ICO", "Icon image is not valid"));

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "VendorAddresses.h"
 #include "app/Configuration.h"
 #include "support/TemporaryFolder.h"
 
@@ -29,9 +30,13 @@ TEST_F(ConfigurationFile, TitleAndAffiliate) {
   EXPECT_EQ(WindowTitle("Project Tarvik", config->AppName), "Marketing Planner v1.02");
   EXPECT_EQ(WindowTitle("Project Tarvik", ""), "Project Tarvik v1.02");
   EXPECT_EQ(config->AffiliateID, "partner42");
-  EXPECT_EQ(MakeMoneyAddress(config->AffiliateID), "http://www.example.com/partner42");
-  EXPECT_EQ(MakeMoneyAddress(""), "http://www.example.com/");
-  EXPECT_EQ(HelpAddress(), "http://www.example.com/tarvikhelp");
+  // The site is a build setting: whatever it is, the identifier follows it
+  // directly.
+  const std::string site = TARVIK_VENDOR_SITE;
+  ASSERT_TRUE(site.starts_with("http") && site.ends_with("/")) << site;
+  EXPECT_EQ(MakeMoneyAddress(config->AffiliateID), site + "partner42");
+  EXPECT_EQ(MakeMoneyAddress(""), site);
+  EXPECT_EQ(HelpAddress(), site + "tarvikhelp");
 }
 
 TEST_F(ConfigurationFile, BannerPositionCountsConfiguredKeysOnly) {
@@ -78,11 +83,18 @@ TEST_F(ConfigurationFile, DecoderComesFromTheNameInTheApplicationFolder) {
   EXPECT_EQ(FileNamePart("/srv/ads/b.jpeg"), "b.jpeg");
   EXPECT_EQ(FileNamePart("D:/mixed\\path/x.bmp"), "x.bmp");
   EXPECT_EQ(FileNamePart("plain.ico"), "plain.ico");
+  EXPECT_EQ(FileNamePart("C:spring.gif"), "spring.gif") << "drive-relative, as Windows writes it";
+  EXPECT_EQ(FileNamePart("c:"), "");
+  EXPECT_EQ(FileNamePart("/srv/ads:2024/b.gif"), "b.gif");
+  EXPECT_EQ(FileNamePart("ads:b.gif"), "ads:b.gif") << "only a drive letter's colon splits";
+  EXPECT_EQ(FileNamePart("1:b.gif"), "1:b.gif");
 
   EXPECT_TRUE(IsGifBanner(BannerDecoderName("D:\\ads\\Spring.GIF")));
   EXPECT_FALSE(IsGifBanner(BannerDecoderName("D:\\ads\\Spring.JPG")));
-  EXPECT_EQ(PictureExtension(BannerDecoderName("D:\\ads\\Spring.JPG")), "jpg");
-  EXPECT_EQ(PictureExtension(BannerDecoderName("noextension")), "");
+  EXPECT_EQ(PictureExtension(BannerTemporaryPath("D:\\ads\\Spring.JPG")), "JPG") << "as written";
+  EXPECT_EQ(BannerTemporaryPath("D:\\ads\\Spring.JPG"), folder.File("Spring.JPG"));
+  EXPECT_EQ(PictureExtension(BannerTemporaryPath("noextension")), "");
+  EXPECT_EQ(PictureExtension("shop.v2/noextension"), "") << "a dot in a folder is no extension";
 
   TemporaryAppFolder gif_folder_parent;
   platform::SetAppFolder(gif_folder_parent.Path() + "shop.gifts/");
@@ -92,6 +104,7 @@ TEST_F(ConfigurationFile, DecoderComesFromTheNameInTheApplicationFolder) {
 TEST_F(ConfigurationFile, IconIsLookedUpInTheApplicationFolder) {
   const auto config = Read("IconPath=C:\\Icons\\planner.ico\r\n");
   EXPECT_EQ(IconFile(config->IconPath), folder.File("planner.ico"));
+  EXPECT_EQ(IconFile("C:planner.ico"), folder.File("planner.ico"));
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "app/OpenUrl.h"
 #include "platform/FileSystem.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TemporaryFolder.h"
 
 namespace {
@@ -32,12 +34,24 @@ TEST(BrowserArguments, WrappersKeepTheirWords) {
       << "without a placeholder the address goes last";
 }
 
+TEST(BrowserArguments, AnyOtherWordMeansWrapperMode) {
+  // A switch's value is such a word: the command is kept as it stands.
+  EXPECT_EQ(BrowserArguments("firefox -P work %u", kUrl), (Words{"firefox", "-P", "work", kUrl}));
+  EXPECT_EQ(BrowserArguments("browser - %u", kUrl), (Words{"browser", "-", kUrl})) << "a lone dash is no switch";
+  EXPECT_EQ(BrowserArguments("launcher run --url=%u --title=100%% %c", kUrl),
+            (Words{"launcher", "run", "--url=" + kUrl, "--title=100%"}))
+      << "codes inside words";
+  EXPECT_EQ(BrowserArguments("browser --url=%u --flag %c %k", kUrl), (Words{"browser", kUrl}))
+      << "switches and codes alone keep the short form";
+  EXPECT_EQ(BrowserArguments("env", kUrl), Words{}) << "no program after env";
+}
+
 // A stub browser that writes each argument it receives on a line of its own.
 class StubBrowser : public ::testing::Test {
  protected:
   void SetUp() override {
     script_ = folder_.File("browser");
-    folder_.Write("browser", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\n");
+    folder_.Write("browser", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done >> \"$0.args\"\n");
     ::chmod(script_.c_str(), 0755);
   }
   void TearDown() override { ::unsetenv("BROWSER"); }
@@ -70,6 +84,46 @@ TEST_F(StubBrowser, NoBrowserKnownStartsNothing) {
   ::setenv("PATH", folder_.Path().c_str(), 1);
   EXPECT_FALSE(OpenUrl("http://example.com/"));
   ::setenv("PATH", path.c_str(), 1);
+}
+
+// The default browser's desktop entry, with the stub as its program: the
+// route a desktop without $BROWSER takes.
+TEST_F(StubBrowser, DesktopEntryOfTheDefaultBrowserStartsIt) {
+  ScopedEnvironment environment;
+  environment.Unset("BROWSER");
+  environment.Set("XDG_DATA_HOME", folder_.File("data"));
+  environment.Set("XDG_DATA_DIRS", folder_.File("none"));
+  std::filesystem::create_directories(folder_.File("bin"));
+  std::filesystem::create_directories(folder_.File("data/applications"));
+  folder_.Write("bin/xdg-settings", "#!/bin/sh\necho 'stub-browser.desktop'\n");
+  ::chmod(folder_.File("bin/xdg-settings").c_str(), 0755);
+  environment.PrependPath(folder_.File("bin"));
+  // Its program lies in a folder with a blank, written with the entry's
+  // escape for it inside quotes.
+  std::filesystem::create_directories(folder_.File("my browser"));
+  std::filesystem::rename(script_, folder_.File("my browser/browser"));
+  script_ = folder_.File("my browser/browser");
+  folder_.Write("data/applications/stub-browser.desktop",
+                "[Desktop Action new-window]\nExec=/bin/false --new %u\n"
+                "[Desktop Entry]\nName=Stub\nTryExec=/bin/false\n"
+                "Exec=\"" + folder_.File("my\\sbrowser/browser") + "\" --new-window %U\n"
+                "Actions=new-window;\n");
+
+  const std::string hostile = "http://x.test/a b?c=\"d\";$(touch " + folder_.File("owned") + ")";
+  EXPECT_TRUE(OpenUrl(hostile));
+  EXPECT_EQ(WaitForArguments(), hostile + "\n");
+  EXPECT_FALSE(folder_.Has("owned"));
+}
+
+TEST_F(StubBrowser, BlankAddressOpensNothingWithTheDefaultHandler) {
+  ScopedEnvironment environment;
+  std::filesystem::create_directories(folder_.File("bin"));
+  std::filesystem::rename(script_, folder_.File("bin/xdg-open"));
+  script_ = folder_.File("bin/xdg-open");
+  environment.PrependPath(folder_.File("bin"));
+  OpenWithDefaultHandler("");
+  OpenWithDefaultHandler("http://a.test/x y");
+  EXPECT_EQ(WaitForArguments(), "http://a.test/x y\n");
 }
 
 TEST_F(StubBrowser, FoundButNotStartableStillCountsAsTried) {

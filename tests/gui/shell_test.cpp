@@ -1,17 +1,17 @@
 // The branded frame as the window applies it from "dbconfig.dat", and the
 // pages its buttons and banner open.
-#include <sys/stat.h>
-
+#include <QApplication>
 #include <QTest>
-#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
-#include <thread>
 
+#include "VendorAddresses.h"
 #include "gif/qt/TGIFAnimator.h"
 #include "gui/MainWindowFixture.h"
 #include "platform/FileSystem.h"
 #include "skin/TskData.h"
+#include "support/ScopedEnvironment.h"
 #include "ui/BannerPicture.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/Image.h"
@@ -30,27 +30,23 @@ class ShellTest : public MainWindowTest {
  protected:
   void Configure(const std::string& settings) { folder.Write("dbconfig.dat", "[Settings]\r\n" + settings); }
 
-  // A browser that writes the arguments it was started with.
-  void UseStubBrowser() {
-    const std::string script = (folder.Path() / "browser").string();
-    folder.Write("browser", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done >> \"$0.log\"\n");
-    ::chmod(script.c_str(), 0755);
-    ::setenv("BROWSER", script.c_str(), 1);
+  // A browser that records the arguments it was started with.
+  const TArgvRecorder& UseStubBrowser() {
+    browser_ = std::make_unique<TArgvRecorder>(folder.Path() / "browser");
+    environment_.Set("BROWSER", browser_->Path().string());
+    return *browser_;
   }
-  std::string BrowserLog(size_t lines) {
-    for (int i = 0; i < 500; ++i) {
-      if (folder.Exists("browser.log")) {
-        const std::string log = folder.Read("browser.log");
-        if (static_cast<size_t>(std::count(log.begin(), log.end(), '\n')) >= lines) return log;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return folder.Exists("browser.log") ? folder.Read("browser.log") : "";
+  // xdg-open, the default handler of link labels, recording its arguments.
+  const TArgvRecorder& UseStubDefaultHandler() {
+    std::filesystem::create_directories(folder.Path() / "bin");
+    handler_ = std::make_unique<TArgvRecorder>(folder.Path() / "bin" / "xdg-open");
+    environment_.PrependPath((folder.Path() / "bin").string());
+    return *handler_;
   }
-  void TearDown() override {
-    ::unsetenv("BROWSER");
-    MainWindowTest::TearDown();
-  }
+
+ private:
+  ScopedEnvironment environment_;
+  std::unique_ptr<TArgvRecorder> browser_, handler_;
 };
 
 TEST_F(ShellTest, WithoutConfigurationTheStoredFrameStays) {
@@ -113,15 +109,15 @@ TEST_F(ShellTest, MissingPictureOrMetafileHidesTheBannerQuietly) {
   EXPECT_EQ(window->lblLink1URL->text(), "Forum") << "the rest of the configuration goes on";
 }
 
-TEST_F(ShellTest, UnknownPictureExtensionIsReported) {
-  Configure("BannerPath1=ad.png\r\nLink1URL=http://a.test/\r\nLink1Name=Forum\r\n");
+TEST_F(ShellTest, UnknownPictureExtensionIsReportedAsWritten) {
+  Configure("BannerPath1=C:\\Ads\\ad.PNG\r\nLink1URL=http://a.test/\r\nLink1Name=Forum\r\n");
   folder.Write("dbimg1.dat", "png bytes");
   TModalDriver::TSeenBox seen;
   driver.AnswerBox(true, &seen);
   Open();
   QTest::qWait(50);
   EXPECT_EQ(seen.caption, "Information");
-  EXPECT_EQ(seen.text, "Unknown picture file extension (.png)");
+  EXPECT_EQ(seen.text, "Unknown picture file extension (.PNG)");
   EXPECT_FALSE(window->panBanner->isVisible());
   EXPECT_TRUE(window->tvwMain->isEnabled()) << "start-up goes on";
 }
@@ -147,17 +143,52 @@ TEST(StillPictures, BitmapsIconsAndDamagedData) {
 }
 
 TEST_F(ShellTest, ButtonsAndBannerOpenTheirPages) {
-  UseStubBrowser();
-  Configure("AfiliateID=partner42\r\nBannerPath1=a.gif\r\nBannerURL1=http://www.example.com/offer\r\n");
+  const TArgvRecorder& browser = UseStubBrowser();
+  Configure("AfiliateID=partner42\r\nBannerPath1=a.gif\r\nBannerURL1=http://banner.test/offer\r\n");
   folder.Write("dbimg1.dat", BrandingFile("dbimg1.dat"));
   Open();
+  // The vendor's site is a build setting.
+  const std::string site = TARVIK_VENDOR_SITE;
   Click(window->btnMakeMoney);
-  EXPECT_EQ(BrowserLog(1), "http://www.example.com/partner42\n");
+  EXPECT_EQ(browser.Log(1), site + "partner42\n");
   Click(window->btnHelp);
-  EXPECT_EQ(BrowserLog(2), "http://www.example.com/partner42\nhttp://www.example.com/tarvikhelp\n");
+  EXPECT_EQ(browser.Log(2), site + "partner42\n" + site + "tarvikhelp\n");
   QTest::mouseClick(window->gifBanner, Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(BrowserLog(3),
-            "http://www.example.com/partner42\nhttp://www.example.com/tarvikhelp\nhttp://www.example.com/offer\n");
+  EXPECT_EQ(browser.Log(3), site + "partner42\n" + site + "tarvikhelp\nhttp://banner.test/offer\n");
+}
+
+TEST_F(ShellTest, LinkLabelsOpenTheirAddressWithTheDefaultHandler) {
+  const TArgvRecorder& browser = UseStubBrowser();
+  const TArgvRecorder& handler = UseStubDefaultHandler();
+  Configure("Link2URL=http://forum.test/a b\r\nLink2Name=Our forum\r\n");
+  Open();
+  ASSERT_EQ(window->lblLink1URL->text(), "Our forum");
+  ASSERT_EQ(window->lblLink2URL->URL, "");
+  // The blank label first: it must start nothing, so the one line that
+  // arrives is the other label's.
+  Click(window->lblLink2URL);
+  Click(window->lblLink1URL);
+  EXPECT_EQ(handler.Log(1), "http://forum.test/a b\n");
+  QTest::qWait(100);
+  EXPECT_EQ(handler.Log(1), "http://forum.test/a b\n");
+  EXPECT_EQ(browser.Log(0), "") << "not through the browser";
+}
+
+TEST_F(ShellTest, ApplicationIconFromTheConfiguredIconFile) {
+  QApplication::setWindowIcon(QIcon());
+  Configure("IconPath=C:\\Icons\\planner.ico\r\n");
+  folder.Write("planner.ico", BrandingFile("planner.ico"));
+  Open();
+  const QIcon icon = QApplication::windowIcon();
+  EXPECT_FALSE(icon.isNull());
+  EXPECT_FALSE(icon.availableSizes().isEmpty());
+  window.reset();
+
+  // A missing icon changes nothing and says nothing.
+  Configure("IconPath=C:\\Icons\\gone.ico\r\n");
+  Open();
+  EXPECT_EQ(QApplication::windowIcon().cacheKey(), icon.cacheKey());
+  QApplication::setWindowIcon(QIcon());
 }
 
 }  // namespace
