@@ -8,5 +8,6 @@
 class TTarvikApplication : public QApplication {
  public:
   TTarvikApplication(int& argc, char** argv);
+  ~TTarvikApplication() override;
   bool notify(QObject* receiver, QEvent* event) override;
 };

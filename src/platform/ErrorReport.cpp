@@ -17,6 +17,11 @@ ErrorPresenter& Presenter() {
   return presenter;
 }
 
+ErrorPresenter& DefaultPresenter() {
+  static ErrorPresenter presenter;
+  return presenter;
+}
+
 }  // namespace
 
 void SetErrorPresenter(ErrorPresenter presenter) {
@@ -24,11 +29,16 @@ void SetErrorPresenter(ErrorPresenter presenter) {
   Presenter() = std::move(presenter);
 }
 
+void SetDefaultErrorPresenter(ErrorPresenter presenter) {
+  std::lock_guard lock(PresenterMutex());
+  DefaultPresenter() = std::move(presenter);
+}
+
 void ReportError(const std::string& message) {
   ErrorPresenter presenter;
   {
     std::lock_guard lock(PresenterMutex());
-    presenter = Presenter();
+    presenter = Presenter() ? Presenter() : DefaultPresenter();
   }
   if (presenter)
     presenter(message);

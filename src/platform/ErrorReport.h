@@ -10,7 +10,13 @@ namespace platform {
 // presenter (tests, tools) the text goes to standard error.
 using ErrorPresenter = std::function<void(const std::string& message)>;
 
+// The presenter of the window that is open (its own message box).
 void SetErrorPresenter(ErrorPresenter presenter);
+
+// The presenter of the application object, for errors while no window has
+// a presenter of its own: before the main window is made and after it is
+// gone.
+void SetDefaultErrorPresenter(ErrorPresenter presenter);
 void ReportError(const std::string& message);
 
 // Reports the exception currently being handled; call inside a catch block.
