@@ -67,6 +67,12 @@ std::string RegionDescription(const Region& region) {
   return out;
 }
 
+Rect MaskSource(const platform::Bitmap& mask_picture, const Rect& skin_rect) {
+  if (mask_picture.width == skin_rect.Width() && mask_picture.height == skin_rect.Height())
+    return {0, 0, mask_picture.width, mask_picture.height};
+  return skin_rect;
+}
+
 std::optional<Region> ControlRegion(const platform::Bitmap& mask_picture, const Rect& unbounded_source,
                                     int kind, const PieceGeometry& unbounded_old,
                                     const PieceGeometry& unbounded_new, int width, int height) {

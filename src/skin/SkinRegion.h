@@ -28,6 +28,16 @@ std::optional<Region> MaskRegion(const platform::Bitmap& mask, int x0, int y0);
 // rectangle) and 16 bytes per rectangle, 32-bit little-endian integers.
 std::string RegionDescription(const Region& region);
 
+// Where in its mask picture a control's shape lies, for a control whose
+// picture is the piece `skin_rect` of its own picture. A mask picture of
+// exactly the piece's size is the piece's own mask and is taken whole from
+// 0, 0 (for a fixed-size control, the whole mask at offset 0, 0); any other
+// mask picture is laid out like the control's picture, as the fitting of
+// sizable controls reads it, and the shape is its piece at `skin_rect`.
+// Taking such a larger mask whole would shape the control by pixels that
+// belong to other pieces, whatever lies at its top-left corner.
+Rect MaskSource(const platform::Bitmap& mask_picture, const Rect& skin_rect);
+
 // The shape of a control of sizing kind `kind` at width x height, from its
 // entry's mask picture (the piece `source` of it, laid out like the
 // control's picture). Kind 0 takes the mask as it is; kinds 1 to 3 fit it

@@ -5,14 +5,16 @@
 
 namespace {
 
-QPixmap WhiteSquare() {
+// The image list's white background is its transparent colour: only the
+// folder and the book show, on whatever background the tree has.
+QPixmap Clear16() {
   QPixmap picture(16, 16);
-  picture.fill(Qt::white);
+  picture.fill(Qt::transparent);
   return picture;
 }
 
 QIcon Folder() {
-  QPixmap picture = WhiteSquare();
+  QPixmap picture = Clear16();
   QPainter painter(&picture);
   const QColor edge(150, 110, 0);
   painter.setPen(edge);
@@ -25,7 +27,7 @@ QIcon Folder() {
 }
 
 QIcon Book() {
-  QPixmap picture = WhiteSquare();
+  QPixmap picture = Clear16();
   QPainter painter(&picture);
   painter.setPen(QColor(0, 90, 0));
   painter.setBrush(QColor(40, 160, 60));

@@ -90,4 +90,17 @@ TEST(MaskAsQRegion, NoMaskGivesNoShape) {
   EXPECT_FALSE(FittedMaskRegion(white, {0, 0, 10, 10}, {}, QSize(10, 10)).has_value());
 }
 
+TEST(RegionFromDescription, ReadsNoMoreRectanglesThanItsBytesHold) {
+  skin::Region region;
+  region.bounds = {0, 0, 10, 10};
+  region.rects = {{1, 1, 4, 2}, {0, 3, 10, 9}};
+  const std::string description = skin::RegionDescription(region);
+  EXPECT_EQ(skin::qt::RegionFromDescription(description), QRegion(1, 1, 3, 1) + QRegion(0, 3, 10, 6));
+  // A header that claims more rectangles than follow it: those that are
+  // there, and no read past the end.
+  std::string claims_more = description.substr(0, description.size() - 16);
+  EXPECT_EQ(skin::qt::RegionFromDescription(claims_more), QRegion(1, 1, 3, 1));
+  EXPECT_TRUE(skin::qt::RegionFromDescription(description.substr(0, 20)).isEmpty());
+}
+
 }  // namespace

@@ -5,10 +5,7 @@ namespace skin::qt {
 
 void DrawComposed(QPainter& painter, const QPixmap& pixmap, const QRect& target) {
   if (pixmap.isNull()) return;
-  QPoint at = target.topLeft();
-  if (pixmap.width() != target.width()) at.rx() += (target.width() - pixmap.width()) / 2;
-  if (pixmap.height() != target.height()) at.ry() += (target.height() - pixmap.height()) / 2;
-  painter.drawPixmap(at, pixmap);
+  painter.drawPixmap(target.topLeft() + ComposedOffset(pixmap.size(), target.size()), pixmap);
 }
 
 const Rect& StateOr(const Rect& state, const Rect& normal) {
@@ -62,10 +59,16 @@ void DrawFieldButton(TSkinPaint paint, int picture_index, const Rect& normal, co
     piece = &StateOr(down, normal);
   else if (state & QStyle::State_MouseOver)
     piece = &StateOr(active, normal);
-  // The button's picture holds its arrow; a button of another size shows
-  // the whole picture fitted to it, arrow included.
+  // The button's picture holds its arrow. A button as wide as its picture
+  // but lower shows the picture's middle rows, the arrow at its own size;
+  // a button of any other size shows the whole picture fitted to it.
   const QPixmap picture = paint.pieces.Piece(picture_index, *piece);
   if (picture.isNull()) return;
+  if (rect.width() == picture.width() && rect.height() <= picture.height()) {
+    const int cut = (picture.height() - rect.height()) / 2;
+    paint.painter.drawPixmap(rect.topLeft(), picture, QRect(0, cut, rect.width(), rect.height()));
+    return;
+  }
   paint.painter.save();
   paint.painter.setRenderHint(QPainter::SmoothPixmapTransform);
   paint.painter.drawPixmap(rect, picture);

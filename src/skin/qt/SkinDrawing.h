@@ -21,7 +21,15 @@ struct TSkinPaint {
 
 // Draws a composed picture into `target`: from its top-left corner, and
 // centred across the target where the picture keeps a fixed width or
-// height.
+// height (ComposedOffset).
+//
+// A control keeps the size its window's layout gives it, even where its
+// entry's sizing kind accepts only the skin rectangle's width or height
+// (or both): the windows' layouts fix every control's place and size, and
+// a button or field that took its entry's height instead would leave the
+// places its neighbours were given. The picture keeps the size the kind
+// accepts (NewGeometry) and is drawn centred in the control; a mask, if the
+// entry has one, is placed the same way and cuts the rest away.
 void DrawComposed(QPainter& painter, const QPixmap& pixmap, const QRect& target);
 
 // A state rectangle, or the normal one when the skin leaves it empty.
@@ -52,6 +60,8 @@ void DrawSelectedRow(TSkinPaint paint, const TskDataSkinListBox& entry, const QR
 int ScrollBarExtent(const TskDataSkinScrollBarControl& entry, bool vertical);
 void DrawScrollBar(TSkinPaint paint, const TskDataSkinScrollBarControl& entry, const QStyleOptionSlider& option,
                    const QStyle& style, const QWidget* widget);
+// The square between a list's two bars continues the vertical bar's track.
+void DrawScrollCorner(TSkinPaint paint, const TskDataSkinScrollBarControl& vertical, const QRect& rect);
 
 // Panels, frames, pages and bars (SkinContainers.cpp).
 void DrawPanel(TSkinPaint paint, const TskDataSkinPanelControl& entry, const QRect& rect, bool bordered);

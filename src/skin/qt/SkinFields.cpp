@@ -3,6 +3,12 @@
 #include "skin/qt/SkinDrawing.h"
 
 namespace skin::qt {
+namespace {
+
+// The line that frames a field's picture.
+constexpr int kFieldBorder = 1;
+
+}  // namespace
 
 void DrawEdit(TSkinPaint paint, const TskDataSkinEditControl& entry, const QRect& rect, QStyle::State state) {
   const bool active = (state & QStyle::State_HasFocus) || (state & QStyle::State_MouseOver);
@@ -12,9 +18,11 @@ void DrawEdit(TSkinPaint paint, const TskDataSkinEditControl& entry, const QRect
 
 QRect ComboBoxButtonRect(const TskDataSkinComboBox& entry, const QRect& rect) {
   const int width = entry.ButtonRect.Width();
-  if (width <= 0) return {};
-  // The button's picture carries the field's right border with it.
-  return QRect(rect.right() + 1 - width, rect.top(), width, rect.height());
+  if (width <= 0 || rect.height() <= 2 * kFieldBorder) return {};
+  // The button's picture has no border of its own: it sits inside the
+  // field's frame, as a date field's button does.
+  return QRect(rect.right() + 1 - kFieldBorder - width, rect.top() + kFieldBorder, width,
+               rect.height() - 2 * kFieldBorder);
 }
 
 QRect ComboBoxTextRect(const TskDataSkinComboBox& entry, const QRect& rect) {

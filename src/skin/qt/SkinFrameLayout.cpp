@@ -6,6 +6,12 @@
 
 namespace skin::qt {
 
+PieceGeometry FrameGeometry(const TskDataSkinFormInfo& info) {
+  return {info.LTPoint, info.RTPoint, info.LBPoint, info.RBPoint, info.ClientRect};
+}
+
+Rect WholePicture(const platform::Bitmap& picture) { return {0, 0, picture.width, picture.height}; }
+
 QMargins FrameMargins(const TskDataSkinFormInfo& info, QSize picture) {
   const Rect& c = info.ClientRect;
   return QMargins(std::max(c.left, 0), std::max(c.top, 0), std::max(picture.width() - c.right, 0),

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "platform/Bitmap.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinTypes.h"
 #include "skin/SkinWindowData.h"
 
@@ -11,6 +13,12 @@
 // frame picture shows a window at its design size; the client rectangle of
 // FORMINFO says how wide each border is.
 namespace skin::qt {
+
+// The frame picture's corner points and client rectangle.
+PieceGeometry FrameGeometry(const TskDataSkinFormInfo& info);
+
+// The whole of a picture as a skin rectangle.
+Rect WholePicture(const platform::Bitmap& picture);
 
 // The widths of the frame's borders: the client rectangle's distances to the
 // picture's edges.

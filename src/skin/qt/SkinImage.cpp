@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace skin::qt {
 namespace {
@@ -39,13 +40,25 @@ QFont ToQFont(const SkinFont& font) {
   return out;
 }
 
-QRegion ToQRegion(const Region& region) {
+QRegion RegionFromDescription(const std::string& description) {
+  constexpr std::size_t kHeaderSize = 32, kRectSize = 16;
+  const auto int32_at = [&](std::size_t offset) {
+    std::uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i) bits |= std::uint32_t{static_cast<unsigned char>(description[offset + i])} << (8 * i);
+    return static_cast<std::int32_t>(bits);
+  };
+  if (description.size() < kHeaderSize || int32_at(0) != static_cast<std::int32_t>(kHeaderSize) || int32_at(4) != 1)
+    return {};
+  const std::size_t held = (description.size() - kHeaderSize) / kRectSize;
+  const std::size_t count = std::min(static_cast<std::size_t>(std::max(int32_at(8), 0)), held);
   // Mask runs are one pixel high and never overlap, so sorted they already
   // form the y-x bands setRects takes in one go; anything taller (a client
   // rectangle) is united afterwards.
   QList<QRect> runs;
   QRegion out;
-  for (const Rect& r : region.rects) {
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::size_t at = kHeaderSize + k * kRectSize;
+    const Rect r{int32_at(at), int32_at(at + 4), int32_at(at + 8), int32_at(at + 12)};
     if (r.Width() <= 0 || r.Height() <= 0) continue;
     if (r.Height() == 1)
       runs.push_back(ToQRect(r));
@@ -59,5 +72,7 @@ QRegion ToQRegion(const Region& region) {
   banded.setRects(runs.constData(), static_cast<int>(runs.size()));
   return out.isEmpty() ? banded : out.united(banded);
 }
+
+QRegion ToQRegion(const Region& region) { return RegionFromDescription(RegionDescription(region)); }
 
 }  // namespace skin::qt

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <string>
 
 #include "platform/Bitmap.h"
 #include "skin/SkinRegion.h"
@@ -17,7 +18,14 @@ namespace skin::qt {
 QImage WrapBitmap(const platform::Bitmap& bitmap);
 
 inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-inline Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+// Where a picture composed at `composed` (the size an entry's sizing kind
+// accepts) sits in a control of `target`: centred along each direction in
+// which the two differ.
+inline QPoint ComposedOffset(QSize composed, QSize target) {
+  return QPoint(composed.width() == target.width() ? 0 : (target.width() - composed.width()) / 2,
+                composed.height() == target.height() ? 0 : (target.height() - composed.height()) / 2);
+}
 
 // Skin colours are written 0x00BBGGRR, red in the lowest byte.
 inline QColor ToQColor(Colour colour) {
@@ -29,6 +37,10 @@ inline QColor ToQColor(Colour colour) {
 // Qt's pixel size measures: height 14 is a 12 pixel font.
 QFont ToQFont(const SkinFont& font);
 
+// The platform's region from a region description (RegionDescription):
+// the rectangles its header counts, as far as the bytes hold them.
+QRegion RegionFromDescription(const std::string& description);
+// The same for a region, through its description.
 QRegion ToQRegion(const Region& region);
 
 }  // namespace skin::qt

@@ -12,7 +12,7 @@ std::optional<QRegion> FittedMaskRegion(const platform::Bitmap& mask, const Rect
   const int kind = SizingKind(skin_rect, geometry);
   const FittedGeometry fitted = NewGeometry(kind, skin_rect, geometry, size.width(), size.height());
   const std::optional<Region> region =
-      ControlRegion(mask, skin_rect, kind, geometry, fitted.geometry, fitted.width, fitted.height);
+      ControlRegion(mask, MaskSource(mask, skin_rect), kind, geometry, fitted.geometry, fitted.width, fitted.height);
   if (!region || region->rects.empty()) return std::nullopt;
   return ToQRegion(*region);
 }

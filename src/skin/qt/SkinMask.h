@@ -12,9 +12,9 @@ class TskData;
 namespace skin::qt {
 
 // The shape active picture `mask_index` gives a window of `size` whose
-// picture is laid out as `geometry` within `skin_rect`: the mask is cut
-// from the same place as the picture. None when there is no such mask or
-// the shape leaves nothing.
+// picture is laid out as `geometry` within `skin_rect`: the mask is read
+// where MaskSource says. None when there is no such mask or the shape
+// leaves nothing.
 std::optional<QRegion> FittedMaskRegion(const TskData& data, int mask_index, const Rect& skin_rect,
                                         const PieceGeometry& geometry, QSize size);
 

@@ -16,7 +16,7 @@ namespace skin::qt {
 
 // The composed pictures of one skin, kept so that a repaint at an unchanged
 // size copies a finished pixmap instead of composing again. A skin change
-// drops them all (Clear).
+// replaces the whole object, and the pictures with it.
 class TskSkinPieces {
  public:
   explicit TskSkinPieces(const TskData& data) : data_(data) {}
@@ -45,8 +45,6 @@ class TskSkinPieces {
   // the middle repeated to `height` (kind 3).
   QPixmap HorizontalStrip(int picture_index, const Rect& piece, int left, int right, int width);
   QPixmap VerticalStrip(int picture_index, const Rect& piece, int top, int bottom, int height);
-
-  void Clear() { cache_.clear(); }
 
  private:
   QPixmap Cached(const std::string& key, const std::function<QPixmap()>& compose);

@@ -1,72 +1,35 @@
 #include "skin/qt/SkinStyle.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QMenu>
-#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QTabBar>
-#include <QToolButton>
-#include <QTreeView>
-#include <algorithm>
 
 #include "skin/TskData.h"
+#include "skin/qt/SkinControlMask.h"
 #include "skin/qt/SkinDrawing.h"
 #include "skin/qt/SkinImage.h"
-#include "skin/qt/SkinMask.h"
+#include "skin/qt/SkinLookup.h"
+#include "skin/qt/SkinPalette.h"
 
 namespace skin::qt {
 namespace {
 
-// Where a widget keeps the palette and font it had before a skin dressed
-// it, so that dropping the skin gives them back.
-constexpr const char* kPlainPalette = "tarvikPlainPalette";
-constexpr const char* kPlainFont = "tarvikPlainFont";
-
-QString SkinName(const QWidget* widget) {
-  return widget ? widget->property("SkinDataName").toString() : QString();
-}
-
-// The nearest of `widget` and its ancestors that names an entry, up to
-// `levels` parents up: scroll bars and headers sit inside their view.
-const QWidget* NamedAncestor(const QWidget* widget, int levels) {
-  for (int i = 0; widget && i <= levels; ++i, widget = widget->parentWidget())
-    if (!SkinName(widget).isEmpty()) return widget;
+// The drop-down list whose list `widget` is (the list's window or the view
+// in it), or none.
+const QComboBox* DropDownOwner(const QWidget* widget) {
+  for (int level = 0; widget && level < 2; ++level, widget = widget->parentWidget())
+    if (widget->inherits("QComboBoxPrivateContainer")) return qobject_cast<const QComboBox*>(widget->parentWidget());
   return nullptr;
-}
-
-bool IsTextView(const QString& name) {
-  return name == QLatin1String("treeview") || name == QLatin1String("listview") || name == QLatin1String("memo");
-}
-
-template <typename Entry>
-const Entry* ObjectNamed(const TskData& data, const char* name) {
-  const int index = data.GetObjectIndex(name);
-  return index < 0 ? nullptr : dynamic_cast<const Entry*>(data.SkinObjects()[static_cast<std::size_t>(index)].get());
-}
-
-bool PopupSkinned(const TskData& data) {
-  const int index = data.PopupWindow().WindowPictureIndex;
-  return index >= 0 && index < static_cast<int>(data.ActivePictures().size());
-}
-
-bool HintSkinned(const TskData& data) {
-  const int index = data.HintWindow().WindowPictureIndex;
-  return index >= 0 && index < static_cast<int>(data.ActivePictures().size());
-}
-
-QPalette::ColorRole TextRoleOf(const QWidget* widget) {
-  return qobject_cast<const QAbstractButton*>(widget) ? QPalette::ButtonText : QPalette::WindowText;
 }
 
 }  // namespace
 
-TskSkinStyle::TskSkinStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+TskSkinStyle::TskSkinStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), masks_(std::make_unique<TskControlMasks>(*this)) {}
 
 TskSkinStyle::~TskSkinStyle() = default;
 
@@ -105,95 +68,33 @@ void TskSkinStyle::RedrawAll() {
   }
 }
 
+QString TskSkinStyle::EntryNameOf(const QWidget* widget) const {
+  if (!widget) return {};
+  const QString own = widget->property("SkinDataName").toString();
+  if (!own.isEmpty() || !skin_) return own;
+  if (const QComboBox* combo = DropDownOwner(widget))
+    if (const auto* entry = EntryOf<TskDataSkinComboBox>(combo)) return QString::fromStdString(entry->ListBoxName);
+  return {};
+}
+
 const TskDataSkinControl* TskSkinStyle::FindEntry(const QWidget* widget, const char* name) const {
   if (!skin_ || skin_->SkinEmpty()) return nullptr;
   if (name) return skin_->FindControl(name);
-  const QString own = SkinName(widget);
+  const QString own = EntryNameOf(widget);
   return own.isEmpty() ? nullptr : skin_->FindControl(own.toStdString());
 }
 
 void TskSkinStyle::polish(QWidget* widget) {
   QProxyStyle::polish(widget);
-  if (skin_) ApplySkinColours(widget);
+  if (!skin_) return;
+  ApplySkinColours(widget);
+  masks_->Shape(*widget);
 }
 
 void TskSkinStyle::unpolish(QWidget* widget) {
-  const QVariant palette = widget->property(kPlainPalette);
-  if (palette.isValid()) {
-    widget->setPalette(palette.value<QPalette>());
-    widget->setProperty(kPlainPalette, QVariant());
-  }
-  const QVariant font = widget->property(kPlainFont);
-  if (font.isValid()) {
-    widget->setFont(font.value<QFont>());
-    widget->setProperty(kPlainFont, QVariant());
-  }
+  masks_->Release(*widget);
+  RestorePlainLook(*widget);
   QProxyStyle::unpolish(widget);
-}
-
-void TskSkinStyle::ApplySkinColours(QWidget* widget) const {
-  QPalette palette = widget->palette();
-  std::optional<QFont> font;
-  bool dressed = true;
-  const TskDataSkinControl* entry = FindEntry(widget, nullptr);
-  if (const auto* label = dynamic_cast<const TskDataSkinStdLabelControl*>(entry)) {
-    palette.setColor(QPalette::WindowText, ToQColor(label->Font.colour));
-    // The skin's face, style and colour; the size the window's layout gave
-    // the label, so that captions keep fitting the places they were given.
-    QFont skin_font = ToQFont(label->Font);
-    const QFont& own = widget->font();
-    if (own.pixelSize() > 0) skin_font.setPixelSize(std::min(own.pixelSize(), skin_font.pixelSize()));
-    skin_font.setUnderline(own.underline());
-    font = skin_font;
-  } else if (const auto* button = dynamic_cast<const TskDataSkinButtonControl*>(entry)) {
-    palette.setColor(QPalette::ButtonText, ToQColor(button->Font.colour));
-    palette.setColor(QPalette::WindowText, ToQColor(button->Font.colour));
-  } else if (const auto* panel = dynamic_cast<const TskDataSkinPanelControl*>(entry)) {
-    palette.setColor(QPalette::WindowText, ToQColor(panel->Font.colour));
-    palette.setColor(QPalette::Text, ToQColor(panel->Font.colour));
-    palette.setColor(QPalette::ButtonText, ToQColor(panel->Font.colour));
-    if (const auto* list = EntryOf<TskDataSkinListBox>(widget, "listbox"))
-      palette.setColor(QPalette::HighlightedText, ToQColor(list->ActiveFontColor));
-  } else if (const auto* check = dynamic_cast<const TskDataSkinCheckRadioControl*>(entry)) {
-    palette.setColor(TextRoleOf(widget), ToQColor(check->Font.colour));
-  } else if (const auto* memo = dynamic_cast<const TskDataSkinMemoControl*>(entry)) {
-    palette.setColor(QPalette::Text, ToQColor(memo->Font.colour));
-    palette.setColor(QPalette::Base, ToQColor(memo->BGColor));
-  } else if (const auto* edit = dynamic_cast<const TskDataSkinEditControl*>(entry)) {
-    palette.setColor(QPalette::Text, ToQColor(edit->Font.colour));
-    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(edit->DisabledFontColor));
-    // A field's drop-down window is framed by a line in the skin's own
-    // line colour.
-    if (const auto* bevel = EntryOf<TskDataSkinBevel>(widget, "bevel"))
-      palette.setColor(QPalette::WindowText, ToQColor(bevel->DarkColor));
-  } else if (const auto* combo = dynamic_cast<const TskDataSkinComboBox*>(entry)) {
-    palette.setColor(QPalette::Text, ToQColor(combo->Font.colour));
-    palette.setColor(QPalette::ButtonText, ToQColor(combo->Font.colour));
-  } else if (const auto* view = dynamic_cast<const TskDataSkinTextViewControl*>(entry)) {
-    palette.setColor(QPalette::Base, ToQColor(view->BGColor));
-    palette.setColor(QPalette::Text, ToQColor(view->Font.colour));
-    // Grid lines: a quarter of the way from the background to the text.
-    const QColor base = ToQColor(view->BGColor), text = ToQColor(view->Font.colour);
-    palette.setColor(QPalette::Midlight, QColor((3 * base.red() + text.red()) / 4, (3 * base.green() + text.green()) / 4,
-                                                (3 * base.blue() + text.blue()) / 4));
-    if (const auto* list = EntryOf<TskDataSkinListBox>(widget, "listbox"))
-      palette.setColor(QPalette::HighlightedText, ToQColor(list->ActiveFontColor));
-  } else if (qobject_cast<QMenu*>(widget) && ObjectNamed<TskDataSkinMenuItem>(*skin_, "menuitem")) {
-    font = ToQFont(ObjectNamed<TskDataSkinMenuItem>(*skin_, "menuitem")->Font);
-  } else if (widget->inherits("QTipLabel") && HintSkinned(*skin_)) {
-    font = ToQFont(skin_->HintWindow().Font);
-    palette.setColor(QPalette::ToolTipText, ToQColor(skin_->HintWindow().Font.colour));
-    palette.setColor(QPalette::WindowText, ToQColor(skin_->HintWindow().Font.colour));
-  } else {
-    dressed = false;
-  }
-  if (!dressed) return;
-  if (!widget->property(kPlainPalette).isValid()) widget->setProperty(kPlainPalette, widget->palette());
-  widget->setPalette(palette);
-  if (font) {
-    if (!widget->property(kPlainFont).isValid()) widget->setProperty(kPlainFont, widget->font());
-    widget->setFont(*font);
-  }
 }
 
 bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -210,7 +111,7 @@ bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOp
     case PE_PanelButtonTool:
     case PE_FrameButtonTool: {
       const QWidget* parent = widget ? widget->parentWidget() : nullptr;
-      if (SkinName(parent) == QLatin1String("monthcalendar"))
+      if (EntryNameOf(parent) == QLatin1String("monthcalendar"))
         if (const auto* button = EntryOf<TskDataSkinButtonControl>(widget, "button")) {
           if (element == PE_PanelButtonTool) DrawButton(paint, *button, option->rect, option->state);
           return true;
@@ -234,7 +135,10 @@ bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOp
     }
     case PE_PanelItemViewItem: {
       if (!(option->state & State_Selected) || !FindEntry(widget, nullptr)) return false;
-      const auto* list = EntryOf<TskDataSkinListBox>(widget, "listbox");
+      // A list box wears its own entry's rows; other lists the skin's
+      // "listbox" rows.
+      const auto* list = EntryOf<TskDataSkinListBox>(widget);
+      if (!list) list = EntryOf<TskDataSkinListBox>(widget, "listbox");
       const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
       if (!list || !item || list->ActiveItemRect.Width() <= 0) return false;
       // A row selected whole is one picture across all its cells.
@@ -258,6 +162,7 @@ bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOp
       if (!HintSkinned(*skin_)) return false;
       DrawHintPanel(paint, skin_->HintWindow(), option->rect);
       return true;
+    case PE_PanelScrollAreaCorner: return DrawScrollCorner(option, painter, widget);
     case PE_FrameFocusRect:
       // A skinned button or check box shows its focus by its pictures.
       return qobject_cast<const QAbstractButton*>(widget) && FindEntry(widget, nullptr);
@@ -274,6 +179,11 @@ bool TskSkinStyle::DrawSkinnedFrame(const QStyleOption* option, QPainter* painte
   }
   if (const auto* view = dynamic_cast<const TskDataSkinTextViewControl*>(entry)) {
     DrawTextViewFrame(paint, *view, option->rect);
+    return true;
+  }
+  // The window of a drop-down list's list, and any list box.
+  if (const auto* list = dynamic_cast<const TskDataSkinListBox*>(entry)) {
+    DrawComposed(*painter, pieces_->Entry(*list, list->SkinRect, option->rect.size(), true), option->rect);
     return true;
   }
   if (const auto* bevel = dynamic_cast<const TskDataSkinBevel*>(entry)) {
@@ -355,10 +265,7 @@ bool TskSkinStyle::DrawSkinnedComplexControl(ComplexControl control, const QStyl
   switch (control) {
     case CC_ScrollBar: {
       const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
-      const QWidget* view = NamedAncestor(widget, 3);
-      if (!slider || !view || !IsTextView(SkinName(view))) return false;
-      const char* name = slider->orientation == Qt::Vertical ? "vscrollbar" : "hscrollbar";
-      const auto* entry = EntryOf<TskDataSkinScrollBarControl>(widget, name);
+      const TskDataSkinScrollBarControl* entry = slider ? ScrollBarEntry(widget, slider->orientation) : nullptr;
       if (!entry) return false;
       DrawScrollBar(paint, *entry, *slider, *this, widget);
       return true;
@@ -405,174 +312,6 @@ void TskSkinStyle::drawComplexControl(ComplexControl control, const QStyleOption
                                       const QWidget* widget) const {
   if (skin_ && option && painter && DrawSkinnedComplexControl(control, option, painter, widget)) return;
   QProxyStyle::drawComplexControl(control, option, painter, widget);
-}
-
-QRect TskSkinStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                                   const QWidget* widget) const {
-  if (skin_ && option) {
-    if (control == CC_ComboBox)
-      if (const auto* entry = EntryOf<TskDataSkinComboBox>(widget)) {
-        if (part == SC_ComboBoxArrow) return ComboBoxButtonRect(*entry, option->rect);
-        if (part == SC_ComboBoxEditField) return ComboBoxTextRect(*entry, option->rect);
-        if (part == SC_ComboBoxFrame) return option->rect;
-      }
-    if (control == CC_GroupBox)
-      if (const auto* entry = EntryOf<TskDataSkinPanelControl>(widget)) {
-        if (part == SC_GroupBoxContents) return GroupBoxContents(*entry, option->rect);
-        if (part == SC_GroupBoxLabel) return GroupBoxCaption(*entry, option->rect);
-        if (part == SC_GroupBoxFrame) return option->rect;
-        if (part == SC_GroupBoxCheckBox) return {};
-      }
-  }
-  return QProxyStyle::subControlRect(control, option, part, widget);
-}
-
-int TskSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
-  if (skin_) {
-    switch (metric) {
-      case PM_ScrollBarExtent:
-      case PM_ScrollBarSliderMin: {
-        const auto* bar = qobject_cast<const QScrollBar*>(widget);
-        const QWidget* view = NamedAncestor(widget, 3);
-        if (!bar || !view || !IsTextView(SkinName(view))) break;
-        const bool vertical = bar->orientation() == Qt::Vertical;
-        const auto* entry = EntryOf<TskDataSkinScrollBarControl>(widget, vertical ? "vscrollbar" : "hscrollbar");
-        if (!entry) break;
-        if (metric == PM_ScrollBarExtent) return ScrollBarExtent(*entry, vertical);
-        return entry->ThumbOffset1 + entry->ThumbOffset2 + 4;
-      }
-      case PM_DefaultFrameWidth: {
-        const TskDataSkinControl* entry = FindEntry(widget, nullptr);
-        if (const auto* memo = dynamic_cast<const TskDataSkinMemoControl*>(entry)) return memo->ClientRect.left;
-        if (dynamic_cast<const TskDataSkinTextViewControl*>(entry)) return kTextViewBorder;
-        break;
-      }
-      case PM_IndicatorWidth:
-      case PM_IndicatorHeight:
-        if (const auto* check = EntryOf<TskDataSkinCheckRadioControl>(widget, "checkbox")) {
-          const QSize size = CheckImageSize(*check);
-          if (!size.isEmpty()) return metric == PM_IndicatorWidth ? size.width() : size.height();
-        }
-        break;
-      case PM_MenuPanelWidth:
-        if (PopupSkinned(*skin_)) return 0;
-        break;
-      case PM_MenuHMargin:
-      case PM_MenuVMargin:
-        if (PopupSkinned(*skin_)) {
-          const TskDataSkinPopupWindow& popup = skin_->PopupWindow();
-          const Rect whole = PopupSkinRect(*skin_, popup);
-          const Rect& items = popup.ItemsRect;
-          return metric == PM_MenuHMargin ? std::max(items.left, whole.right - items.right)
-                                          : std::max(items.top, whole.bottom - items.bottom);
-        }
-        break;
-      case PM_ToolTipLabelFrameWidth:
-        if (HintSkinned(*skin_)) {
-          const TskDataSkinHintWindow& hint = skin_->HintWindow();
-          const Rect whole = HintSkinRect(*skin_, hint);
-          const Rect& client = hint.ClientRect;
-          return std::max({client.left, client.top, whole.right - client.right, whole.bottom - client.bottom});
-        }
-        break;
-      default: break;
-    }
-  }
-  return QProxyStyle::pixelMetric(metric, option, widget);
-}
-
-QSize TskSkinStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
-                                     const QWidget* widget) const {
-  const QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
-  if (!skin_ || !option) return size;
-  if (type == CT_MenuItem)
-    if (const auto* item = ObjectNamed<TskDataSkinMenuItem>(*skin_, "menuitem"))
-      if (const auto* menu_item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
-        return MenuItemSize(*item, *menu_item, size);
-  if (type == CT_TabBarTab)
-    if (const auto* entry = EntryOf<TskDataSkinTabControl>(widget ? widget->parentWidget() : nullptr))
-      if (entry->TabRect.Height() > 0) return QSize(size.width(), entry->TabRect.Height());
-  return size;
-}
-
-int TskSkinStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                            QStyleHintReturn* returned) const {
-  if (skin_ && option && (hint == SH_Menu_Mask || hint == SH_ToolTip_Mask)) {
-    auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returned);
-    std::optional<QRegion> region;
-    if (hint == SH_Menu_Mask && PopupSkinned(*skin_)) {
-      const TskDataSkinPopupWindow& popup = skin_->PopupWindow();
-      region = FittedMaskRegion(*skin_, popup.MaskPictureIndex, PopupSkinRect(*skin_, popup), PopupGeometry(popup),
-                                option->rect.size());
-    }
-    if (hint == SH_ToolTip_Mask && HintSkinned(*skin_)) {
-      const TskDataSkinHintWindow& tip = skin_->HintWindow();
-      region = FittedMaskRegion(*skin_, tip.MaskPictureIndex, HintSkinRect(*skin_, tip), HintGeometry(tip),
-                                option->rect.size());
-    }
-    if (mask && region) {
-      mask->region = region->translated(option->rect.topLeft());
-      return 1;
-    }
-  }
-  // Skinned buttons say what they do in words alone.
-  if (skin_ && hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
-  // A skinned list marks the selected row by its picture alone, not the
-  // tree's branch lines beside it.
-  if (skin_ && hint == SH_ItemView_ShowDecorationSelected && FindEntry(widget, nullptr)) return 0;
-  return QProxyStyle::styleHint(hint, option, widget, returned);
-}
-
-namespace {
-
-template <typename Entry>
-const Entry* SkinnedEntry(const QWidget& control, TskSkinStyle*& style) {
-  style = TskSkinStyle::Current();
-  if (!style || !style->Pieces()) return nullptr;
-  return style->EntryOf<Entry>(&control);
-}
-
-}  // namespace
-
-bool PaintSkinnedPanel(const QWidget& control, QPainter& painter, bool bordered) {
-  TskSkinStyle* style = nullptr;
-  const auto* entry = SkinnedEntry<TskDataSkinPanelControl>(control, style);
-  if (!entry) return false;
-  DrawPanel({painter, *style->Pieces()}, *entry, control.rect(), bordered);
-  return true;
-}
-
-bool PaintSkinnedSplitter(const QWidget& control, QPainter& painter) {
-  TskSkinStyle* style = nullptr;
-  const auto* entry = SkinnedEntry<TskDataSkinSplitterControl>(control, style);
-  if (!entry) return false;
-  DrawSplitter({painter, *style->Pieces()}, *entry, control.rect());
-  return true;
-}
-
-bool PaintSkinnedGauge(const QWidget& control, QPainter& painter, int percent, const QString& text) {
-  TskSkinStyle* style = nullptr;
-  const auto* entry = SkinnedEntry<TskDataSkinGaugeControl>(control, style);
-  if (!entry) return false;
-  DrawGauge({painter, *style->Pieces()}, *entry, control.rect(), percent, text);
-  return true;
-}
-
-bool PaintSkinnedCalendar(const QWidget& control, QPainter& painter, const QString& title) {
-  TskSkinStyle* style = nullptr;
-  const auto* entry = SkinnedEntry<TskDataSkinPanelControl>(control, style);
-  if (!entry) return false;
-  DrawGroupBox({painter, *style->Pieces()}, *entry, control.rect(), title);
-  return true;
-}
-
-bool PaintSkinnedSelection(const QWidget& control, QPainter& painter, const QRect& rect) {
-  TskSkinStyle* style = nullptr;
-  if (!SkinnedEntry<TskDataSkinControl>(control, style)) return false;
-  const auto* list = style->EntryOf<TskDataSkinListBox>(&control, "listbox");
-  if (!list || list->ActiveItemRect.Width() <= 0) return false;
-  DrawSelectedRow({painter, *style->Pieces()}, *list, rect, false);
-  return true;
 }
 
 }  // namespace skin::qt

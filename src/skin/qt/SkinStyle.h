@@ -6,8 +6,11 @@
 
 class TskData;
 class TskDataSkinControl;
+class TskDataSkinScrollBarControl;
 
 namespace skin::qt {
+
+class TskControlMasks;
 
 // The look of every control of the program. A control names the skin entry
 // it wears in its Qt property "SkinDataName"; while a skin is loaded and has
@@ -41,6 +44,11 @@ class TskSkinStyle : public QProxyStyle {
     return dynamic_cast<const Entry*>(FindEntry(widget, name));
   }
 
+  // The skin entry name `widget` wears: its SkinDataName, or for the list
+  // a drop-down list opens, the list box entry the drop-down list's entry
+  // names.
+  QString EntryNameOf(const QWidget* widget) const;
+
   void polish(QWidget* widget) override;
   void unpolish(QWidget* widget) override;
   using QProxyStyle::polish;
@@ -59,6 +67,7 @@ class TskSkinStyle : public QProxyStyle {
                          const QWidget* widget) const override;
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returned) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override;
 
  private:
   const TskDataSkinControl* FindEntry(const QWidget* widget, const char* name) const;
@@ -69,11 +78,18 @@ class TskSkinStyle : public QProxyStyle {
   bool DrawSkinnedComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                  const QWidget* widget) const;
   bool DrawSkinnedFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+  // SkinPalette.cpp: the colours and fonts of a skinned widget.
   void ApplySkinColours(QWidget* widget) const;
+  // SkinScrollBars.cpp: the entry a list's scroll bar wears; the entry of
+  // the list it scrolls.
+  const TskDataSkinScrollBarControl* ScrollBarEntry(const QWidget* bar, Qt::Orientation orientation) const;
+  const TskDataSkinControl* ScrolledListEntry(const QWidget* widget) const;
+  bool DrawScrollCorner(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
   void RedrawAll();
 
   const TskData* skin_ = nullptr;
   std::unique_ptr<TskSkinPieces> pieces_;
+  std::unique_ptr<TskControlMasks> masks_;
 };
 
 // For controls that paint themselves: draws `control` from the entry named

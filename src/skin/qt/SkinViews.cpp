@@ -65,4 +65,12 @@ void DrawScrollBar(TSkinPaint paint, const TskDataSkinScrollBarControl& entry, c
   DrawComposed(paint.painter, pixmap, slider);
 }
 
+void DrawScrollCorner(TSkinPaint paint, const TskDataSkinScrollBarControl& vertical, const QRect& rect) {
+  const Rect& s = vertical.SkinRect;
+  const Rect& c = vertical.ClientRect;
+  const QPixmap track =
+      paint.pieces.Piece(vertical.PictureIndex, {s.left + c.left, s.top + c.top, s.left + c.right, s.top + c.bottom});
+  if (!track.isNull()) paint.painter.drawTiledPixmap(rect, track);
+}
+
 }  // namespace skin::qt
