@@ -30,7 +30,10 @@ THEMES = {
         "caption_top": (52, 116, 226),
         "caption_bottom": (36, 92, 196),
         "caption_text": (255, 255, 255),
-        "caption_text_inactive": (214, 226, 247),
+        # An inactive frame is the active one brightened, so its caption
+        # text is dark enough to read on the paler bar.
+        "caption_text_inactive": (26, 60, 130),
+        "inactive_effect": "iebrightness",
         "caption_hover": (255, 255, 255, 40),
         "caption_down": (0, 0, 0, 40),
         "close_hover": (225, 50, 50),
@@ -78,7 +81,10 @@ THEMES = {
         "caption_top": (24, 26, 31),
         "caption_bottom": (18, 20, 24),
         "caption_text": (245, 176, 65),
+        # A dark frame dims when inactive; brightened, its bar would turn the
+        # grey of the inactive caption text.
         "caption_text_inactive": (140, 132, 120),
+        "inactive_effect": "iedarkness",
         "caption_hover": (255, 255, 255, 30),
         "caption_down": (255, 255, 255, 14),
         "close_hover": (200, 64, 44),
@@ -599,7 +605,7 @@ def write_ini(t, e, path):
                 buttonsrect=rect(frame_buttons_left, CAPTION_BUTTON_Y, 3 * CAPTION_BUTTON_W, CAPTION_BUTTON_H),
                 captionrect=rect(32, 0, frame_buttons_left - 40, CAPTION_H),
                 buttonsoffset=0, buttonsinleft=0, mainmenupopupup=0, borderwidth=BORDER,
-                autorenderinginactiveimage=1, inactiveeffect="iebrightness")
+                autorenderinginactiveimage=1, inactiveeffect=t["inactive_effect"])
     ini.section("POPUPWINDOW", windowpictureindex=1, maskpictureindex=-1,
                 **{k: v for k, v in nine_piece(48, 48, 4, 4, 4, 4).items() if k != "clientrect"},
                 itemsrect=rect(4, 4, 40, 40),
