@@ -16,8 +16,9 @@ const std::string kNoUpdates = "There are no new updates for this application!";
 const std::string kOffer =
     "There is a new update: (version 1.03) available for your application!. Do you want download this update now?";
 const std::string kUpdaterMissing = "The updater module is missing. Please reinstall again the current version!";
+// Its LF CR line break shows as one break.
 const std::string kCloseToUpdate =
-    "To update your software the application will close to\n\rreplace some files. Do you want to update now?";
+    "To update your software the application will close to\nreplace some files. Do you want to update now?";
 
 // Counts the close events that reach a main window, from before it exists.
 class CloseWatcher : public QObject {

@@ -10,9 +10,13 @@
 TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type,
                                        TMsgDlgButtons buttons) const {
   const bool warning = type == TMsgDlgType::Warning;
+  // A line feed and a carriage return together, in either order, end one
+  // line, as Windows draws them; Qt would start two.
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
   auto box = std::make_unique<QMessageBox>(warning ? QMessageBox::Warning : QMessageBox::Information,
                                            warning ? QStringLiteral("Warning") : QStringLiteral("Information"),
-                                           QString::fromStdString(text), QMessageBox::NoButton, owner_);
+                                           shown, QMessageBox::NoButton, owner_);
   box->setObjectName(QStringLiteral("msgMain"));
   box->setFont(ArialPixels(15));
   box->setTextFormat(Qt::PlainText);
