@@ -115,11 +115,16 @@ void DecodeRow(const unsigned char* src, int width, int bit_count, const std::ve
   }
 }
 
+// Rows of uncompressed pixel bits are padded to whole 32-bit words.
+std::size_t Stride(const InfoHeader& info) {
+  return ((static_cast<std::size_t>(info.width) * info.bit_count + 31) / 32) * 4;
+}
+
+// Called once the pixel bits are known to hold every row.
 void DecodeUncompressed(std::string_view bits, const InfoHeader& info,
                         const std::vector<std::uint32_t>& palette, const BitFields& fields,
                         platform::Bitmap& bitmap, PixelSink& sink) {
-  const std::size_t stride = ((static_cast<std::size_t>(info.width) * info.bit_count + 31) / 32) * 4;
-  if (stride * static_cast<std::size_t>(bitmap.height) > bits.size()) Invalid();
+  const std::size_t stride = Stride(info);
   const auto* data = reinterpret_cast<const unsigned char*>(bits.data());
   for (int row = 0; row < bitmap.height; ++row) {
     DecodeRow(data + static_cast<std::size_t>(row) * stride, bitmap.width, info.bit_count, palette, fields,
@@ -225,11 +230,17 @@ platform::Bitmap DecodeImage(std::string_view image) {
     palette = ReadPalette(image, in.Position(), static_cast<int>(used));
   }
   if (bits_offset < in.Position() || bits_offset > image.size()) Invalid();
+  const std::string_view bits = image.substr(bits_offset);
+  const bool run_length = info.compression == kRle8 || info.compression == kRle4;
+  // Uncompressed bits that cannot hold every row are refused before the
+  // bitmap is allocated, so that a small file claiming a large picture
+  // costs nothing. Run-length data may fill a large picture from a few
+  // bytes and is bounded by kMaxPixels alone.
+  if (!run_length && Stride(info) * static_cast<std::size_t>(height) > bits.size()) Invalid();
 
   platform::Bitmap bitmap = platform::Bitmap::Argb(static_cast<int>(width), static_cast<int>(height));
   PixelSink sink(bitmap, info.height > 0);
-  const std::string_view bits = image.substr(bits_offset);
-  if (info.compression == kRle8 || info.compression == kRle4) {
+  if (run_length) {
     DecodeRunLength(bits, info.compression == kRle4, palette, bitmap, sink);
   } else {
     DecodeUncompressed(bits, info, palette, fields, bitmap, sink);

@@ -168,6 +168,11 @@ TEST_F(SkinFixture, FileHeaderFaultsLeaveTheSkinAsItWas) {
   } catch (const platform::FileError& e) {
     EXPECT_THAT(e.what(), testing::StartsWith("Cannot open file \"" + folder.File("absent.dat") + "\". "));
   }
+  // A data length far past the file's end reads what is there and no more.
+  ExpectLoadFails(CompressedFile(3, 0x7FFFFFFF, zlib), "Stream read error");
+  // Bytes after the data the header counts are never read.
+  LoadFile(CompressedFile(3, static_cast<std::int32_t>(zlib.size()), zlib) + std::string(1000, 'x'));
+  EXPECT_EQ(data.SkinControls().size(), 2u);
 }
 
 TEST_F(SkinFixture, StreamFaultsLeaveTheSkinClearedWithoutSkinChanged) {
