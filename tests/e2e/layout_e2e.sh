@@ -22,6 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
+source "$(dirname "$0")/offline.sh"
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Window coordinates of the client area: inside the skinned frame, 4 pixels
@@ -48,7 +50,7 @@ for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
 [[ -s $work/display ]] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-LC_ALL=C "$work/tarvik" > "$work/app.log" 2>&1 &
+(offline env LC_ALL=C "$work/tarvik") > "$work/app.log" 2>&1 &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Layout check v' | head -n1)
 [[ -n $window ]] || fail "the main window did not appear"

@@ -20,6 +20,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
+source "$(dirname "$0")/offline.sh"
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The program reads and writes beside its executable.
@@ -36,7 +38,7 @@ for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
 [[ -s $work/display ]] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
-LC_ALL=C "$work/tarvik" > "$work/app.log" 2>&1 &
+(offline env LC_ALL=C "$work/tarvik") > "$work/app.log" 2>&1 &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Project Tarvik$' | head -n1)
 [[ -n $window ]] || fail "the main window did not appear"
