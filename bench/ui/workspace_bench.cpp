@@ -50,6 +50,7 @@ TfrmMain& Window() {
     std::filesystem::create_directories(folder);
     platform::SetAppFolder(folder.string());
     auto created = std::make_unique<TfrmMain>();
+    created->Timer2->stop();  // no update check: nothing is looked up outside the machine
     FillModel(*created->Projects);
     created->show();
     QApplication::processEvents();
