@@ -100,19 +100,19 @@ TEST(ApplicationErrorHandler, ShowsTheMessageOfAFailedHandlerAndTheWidgetGoesOn)
   EXPECT_EQ(recorder.boxes[1].text, "Unknown error");
 }
 
-// With the main window open its own message box shows the error, and the
-// window still does what the user asks of it.
+// With the main window open, its own message box shows the error of any
+// handler, and the window still does what the user asks of it.
 TEST(ApplicationErrorHandler, InTheMainWindowTheWindowStaysUsable) {
   TemporaryAppFolder folder;
   TBoxRecorder recorder;
   auto window = std::make_unique<TfrmMain>();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  auto* failing = new TFailingWidget;
-  failing->setParent(window.get());
-  failing->show();
+  TFailingWidget failing;
+  failing.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&failing));
 
-  QTest::keyClick(failing, Qt::Key_F);
+  QTest::keyClick(&failing, Qt::Key_F);
   ASSERT_EQ(recorder.boxes.size(), 1u);
   EXPECT_EQ(recorder.boxes[0].caption, "Information");
   EXPECT_EQ(recorder.boxes[0].text, "Cannot open file \"x.dat\". <b>not bold</b>");
