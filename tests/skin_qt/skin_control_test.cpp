@@ -13,7 +13,6 @@
 #include <QTreeWidget>
 
 #include "skin/SkinStreams.h"
-#include "skin/qt/SkinDrawing.h"
 #include "skin/qt/SkinImage.h"
 #include "skin/qt/SkinStyle.h"
 #include "skin_qt/SkinQtFixture.h"
@@ -217,7 +216,8 @@ TEST_F(SkinDropDownTest, TheDropDownButtonSitsInsideTheFieldsFrame) {
   const auto* entry = dynamic_cast<const TskDataSkinComboBox*>(data->FindControl("combobox"));
   ASSERT_NE(entry, nullptr);
   const QImage picture = skin::qt::WrapBitmap(data->ActivePictures()[entry->PictureIndex]);
-  const QColor border = picture.pixelColor(entry->SkinRect.right - 1, entry->SkinRect.top + entry->SkinRect.Height() / 2);
+  const skin::Rect& s = entry->SkinRect;
+  const QColor border = picture.pixelColor(s.right - 1, s.top + s.Height() / 2);
   EXPECT_EQ(combo.grab().toImage().pixelColor(119, 11), border);
 }
 

@@ -54,7 +54,8 @@ int TskSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
         const TskDataSkinControl* entry = FindEntry(widget, nullptr);
         if (const auto* memo = dynamic_cast<const TskDataSkinMemoControl*>(entry)) return memo->ClientRect.left;
         if (dynamic_cast<const TskDataSkinTextViewControl*>(entry)) return kTextViewBorder;
-        if (const auto* list = dynamic_cast<const TskDataSkinListBox*>(entry)) return std::max(list->ClientRect.left, 0);
+        if (const auto* list = dynamic_cast<const TskDataSkinListBox*>(entry))
+          return std::max(list->ClientRect.left, 0);
         break;
       }
       case PM_IndicatorWidth:
