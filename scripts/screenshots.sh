@@ -16,6 +16,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/tests/e2e/offline.sh"
 build=$(cd "${1:-$root/build}" && pwd)
 out=${2:-$root/docs/screenshots}
 mkdir -p "$out"
@@ -96,12 +97,14 @@ prepare_folder() {
 window=""
 start_program() {
   local title=$1
-  LC_ALL=C faketime -m --exclude-monotonic "$clock" "$work/app/tarvik" > "$work/app.log" 2>&1 &
+  # Offline, as the end-to-end tests run it: the update check's lookup
+  # fails at once and nothing leaves the machine.
+  (offline env LC_ALL=C faketime -m --exclude-monotonic "$clock" "$work/app/tarvik") > "$work/app.log" 2>&1 &
   app_pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) || true
   [[ -n $window ]] || fail "the main window did not appear: $(cat "$work/app.log")"
   # The silent update check runs shortly after start-up and finds no host.
-  sleep 1.5
+  sleep 1
 }
 
 settle() { sleep "${1:-0.6}"; }
