@@ -38,6 +38,18 @@ QRect TskSkinStyle::subControlRect(ComplexControl control, const QStyleOptionCom
   return QProxyStyle::subControlRect(control, option, part, widget);
 }
 
+QRect TskSkinStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const {
+  QRect rect = QProxyStyle::subElementRect(element, option, widget);
+  // A list box's rows start their text where its item picture's text
+  // rectangle does.
+  if (skin_ && element == SE_ItemViewItemText)
+    if (const auto* list = EntryOf<TskDataSkinListBox>(widget)) {
+      const int standard_margin = pixelMetric(PM_FocusFrameHMargin, option, widget) + 1;
+      rect.setLeft(rect.left() + std::max(list->ItemTextRect.left - standard_margin, 0));
+    }
+  return rect;
+}
+
 int TskSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
   if (skin_) {
     switch (metric) {

@@ -62,6 +62,7 @@ class TskSkinStyle : public QProxyStyle {
                           const QWidget* widget) const override;
   QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                        const QWidget* widget) const override;
+  QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                          const QWidget* widget) const override;
