@@ -12,10 +12,10 @@
 // cost more than loading it. Here records of one type sit side by side in
 // slabs, and freeing one puts it on a list for the next.
 //
-// Slabs are kept for the rest of the process, for the records that follow:
-// the model lives as long as the program, and what a model once needed is
-// what the next one of that size needs. The pool itself is never destroyed,
-// so records freed during the program's exit still find it.
+// Slabs stay while any record of the type lives, for the records that
+// follow, and go back to the heap once the last one is freed (the model was
+// freed): a freed model then leaves nothing held. The pool itself is never
+// destroyed, so records freed during the program's exit still find it.
 //
 // Under AddressSanitizer the records come from the general heap, so that a
 // record used after its free or never freed is still reported.
@@ -42,6 +42,7 @@ class TRecordPool {
     if (!pool.free_) pool.AddSlab();
     Block* block = pool.free_;
     pool.free_ = block->next;
+    ++pool.live_;
     return block;
   }
 
@@ -49,6 +50,11 @@ class TRecordPool {
     if (!kPoolRecords || size != sizeof(T)) return ::operator delete(record);
     TRecordPool& pool = Instance();
     std::lock_guard lock(pool.mutex_);
+    if (--pool.live_ == 0) {
+      pool.free_ = nullptr;
+      pool.slabs_.clear();
+      return;
+    }
     Block* block = static_cast<Block*>(record);
     block->next = pool.free_;
     pool.free_ = block;
@@ -79,5 +85,6 @@ class TRecordPool {
 
   std::mutex mutex_;
   Block* free_ = nullptr;
+  std::size_t live_ = 0;
   std::vector<std::unique_ptr<Block[]>> slabs_;
 };
