@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 #include "VendorAddresses.h"
@@ -112,7 +111,7 @@ TEST_F(ConfigurationFile, IconIsLookedUpInTheApplicationFolder) {
 namespace {
 
 std::string RepositoryFile(const std::string& path) {
-  return platform::ReadWholeFile(std::string(std::getenv("TARVIK_TEST_DATA")) + "/../../" + path);
+  return platform::ReadWholeFile(std::string(TARVIK_SOURCE_DIR "/") + path);
 }
 
 TEST(BrandingSample, ShipsTheExampleSkinAsItIs) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "app/JpegPicture.h"
 #include "platform/FileSystem.h"
@@ -8,7 +7,7 @@
 namespace {
 
 std::string TestData(const std::string& name) {
-  return platform::ReadWholeFile(std::string(std::getenv("TARVIK_TEST_DATA")) + "/app/" + name);
+  return platform::ReadWholeFile(std::string(TARVIK_SOURCE_DIR "/tests/data/app/") + name);
 }
 
 TEST(JpegPicture, DecodesToOpaquePixels) {

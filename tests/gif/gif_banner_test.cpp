@@ -98,7 +98,7 @@ class GifBannerTest : public testing::Test {
 TEST_F(GifBannerTest, AnAnimatedBannerPlaysInTheMainWindow) {
   // 468 x 60, five frames of 400 ms, later frames partial and transparent,
   // one of them restoring the previous picture.
-  const std::string gif = platform::ReadWholeFile(std::string(TARVIK_BRANDING_DIR) + "/dbimg1.dat");
+  const std::string gif = platform::ReadWholeFile(std::string(TARVIK_SOURCE_DIR "/examples/branding/dbimg1.dat"));
   Write("dbconfig.dat", "[Settings]\r\nBannerPath1=C:\\Artwork\\spring.gif\r\n");
   Write("dbimg1.dat", gif);
   Open();

@@ -2,7 +2,6 @@
 // pages its buttons and banner open.
 #include <QApplication>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 
@@ -23,7 +22,7 @@ namespace guitest {
 namespace {
 
 std::string BrandingFile(const std::string& name) {
-  return platform::ReadWholeFile(std::string(std::getenv("TARVIK_TEST_DATA")) + "/../../examples/branding/" + name);
+  return platform::ReadWholeFile(std::string(TARVIK_SOURCE_DIR "/examples/branding/") + name);
 }
 
 class ShellTest : public MainWindowTest {
