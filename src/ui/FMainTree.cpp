@@ -8,7 +8,7 @@
 #include "ui/FMain.h"
 #include "ui/FNewProject.h"
 #include "ui/QtText.h"
-#include "ui/ScopedFlag.h"
+#include "platform/ScopedFlag.h"
 #include "ui/controls/DateEdit.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/MessageBox.h"

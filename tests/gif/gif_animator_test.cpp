@@ -17,6 +17,7 @@
 #include "gif/qt/BannerAnimator.h"
 #include "gif/qt/TGIFAnimator.h"
 #include "platform/ErrorReport.h"
+#include "support/QtTestApplication.h"
 
 namespace {
 
@@ -27,33 +28,9 @@ using gif_test::GifWriter;
 // red, green, blue, white
 const std::vector<std::uint32_t> kColors = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
 
-// One QApplication for the whole test program, gone before Qt's own
-// globals are torn down at exit.
-class QtEnvironment : public testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "gif_animator_test";
-    static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { application_.reset(); }
+const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new testsupport::TQtTestEnvironment<>);
 
- private:
-  std::unique_ptr<QApplication> application_;
-};
-
-const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-bool PumpUntil(const std::function<bool()>& done, int limitMs = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > limitMs) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
+using testsupport::PumpUntil;
 
 TestFrame Solid(int width, int height, std::uint8_t index, int delay = 0) {
   TestFrame frame;

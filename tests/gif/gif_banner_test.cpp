@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
 #include <QTest>
@@ -14,7 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <random>
 
@@ -24,35 +22,13 @@
 #include "platform/AppFolder.h"
 #include "platform/FileSystem.h"
 #include "ui/FMain.h"
+#include "support/QtTestApplication.h"
 
 namespace {
 
-class QtEnvironment : public testing::Environment {
- public:
-  void SetUp() override {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "gif_banner_tests";
-    static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { application_.reset(); }
+const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new testsupport::TQtTestEnvironment<>);
 
- private:
-  std::unique_ptr<QApplication> application_;
-};
-
-const auto* const kEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-bool PumpUntil(const std::function<bool()>& done, int limitMs = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > limitMs) return false;
-    QTest::qWait(5);
-  }
-  return true;
-}
+using testsupport::PumpUntil;
 
 // The main window over an application folder of its own. Nothing here
 // expects a message box: one that opens is noted and closed, so that the

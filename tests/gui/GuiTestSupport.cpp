@@ -8,7 +8,6 @@
 #include <QTest>
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
@@ -17,31 +16,14 @@
 #include <thread>
 
 #include "platform/AppFolder.h"
+#include "support/QtTestApplication.h"
 
 namespace guitest {
 namespace {
 
 constexpr char kAnswered[] = "answeredByTest";
 
-// One QApplication for the whole test program, on Qt's offscreen platform,
-// with the C locale's short date format (M/d/yyyy) whatever the machine has.
-class TQtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    ::setenv("LC_ALL", "C", 1);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { application_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> application_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new testsupport::TQtTestEnvironment<>);
 
 }  // namespace
 

@@ -17,26 +17,13 @@
 #include "support/TemporaryFolder.h"
 #include "ui/FMain.h"
 #include "ui/controls/Button.h"
+#include "support/QtTestApplication.h"
 
 namespace {
 
-class TApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    ::setenv("LC_ALL", "C", 1);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "application_tests";
-    static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<TTarvikApplication>(argc, argv);
-  }
-  void TearDown() override { application_.reset(); }
-
- private:
-  std::unique_ptr<TTarvikApplication> application_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TApplicationEnvironment);
+// The program's own application object, with its error handler.
+const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new testsupport::TQtTestEnvironment<TTarvikApplication>);
 
 // A widget whose key handler fails on "F" and counts every other key.
 class TFailingWidget : public QWidget {

@@ -2,35 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "skin/qt/SkinStyle.h"
 #include "skin/stored/StoredSkin.h"
+#include "support/QtTestApplication.h"
 
 namespace skinqttest {
 
 namespace {
 
-// One application for the whole test program, on Qt's offscreen platform;
-// it goes before Qt's own globals do.
-class TQtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "skin_qt_tests";
-    static char* argv[] = {name, nullptr};
-    application_ = std::make_unique<QApplication>(argc, argv);
-    skin::qt::TskSkinStyle::Installed();
-  }
-  void TearDown() override { application_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> application_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(
+    new testsupport::TQtTestEnvironment<>([] { skin::qt::TskSkinStyle::Installed(); }));
 
 }  // namespace
 

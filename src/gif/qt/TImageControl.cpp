@@ -4,23 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/ScopedFlag.h"
+
 namespace gif::qt {
-namespace {
-
-// Restores a flag when the scope ends, also by an exception.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = saved_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
-
-}  // namespace
 
 TImageControl::TImageControl(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -36,7 +22,7 @@ void TImageControl::paintEvent(QPaintEvent*) {
   }
   QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
   {
-    FlagScope buffered(paintBuffered_);
+    const TScopedFlag buffered(paintBuffered_);
     QPainter bufferPainter(&buffer);
     Paint(bufferPainter);
   }
@@ -46,7 +32,7 @@ void TImageControl::paintEvent(QPaintEvent*) {
 
 void TImageControl::Paint(QPainter& painter) {
   painter.fillRect(rect(), palette().color(backgroundRole()));
-  FlagScope drawing(drawing_);
+  const TScopedFlag drawing(drawing_);
   PaintImage(painter);
 }
 

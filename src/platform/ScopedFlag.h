@@ -1,8 +1,8 @@
 #pragma once
 
 // Sets a flag for the length of a scope and gives it back its previous value
-// afterwards, however the scope is left: the window's guards against the
-// change reports that its own rebuilding of the lists raises.
+// afterwards, however the scope is left: the guards of the windows and
+// controls against the change reports their own rebuilding raises.
 class TScopedFlag {
  public:
   explicit TScopedFlag(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
