@@ -16,7 +16,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tests/e2e/offline.sh"
+fail_prefix="screenshots:"
+source "$root/tests/e2e/session.sh"
 build=$(cd "${1:-$root/build}" && pwd)
 out=${2:-$root/docs/screenshots}
 mkdir -p "$out"
@@ -32,33 +33,7 @@ done
 readonly day="3/10/2026"
 readonly clock="2026-03-10 09:30:00"
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-stop_program() {
-  if [[ -n $app_pid ]]; then
-    kill "$app_pid" 2> /dev/null || true
-    wait "$app_pid" 2> /dev/null || true
-  fi
-  app_pid=""
-}
-cleanup() {
-  stop_program
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2> /dev/null || true
-    wait "$xvfb_pid" 2> /dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "screenshots: $*" >&2; exit 1; }
-
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp > "$work/xvfb.log" 2>&1 3> "$work/display" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 
 # The user data every picture shows, in the files' own format (CR LF).
 write_data() {
@@ -95,12 +70,11 @@ prepare_folder() {
 }
 
 window=""
-start_program() {
+open_program() {
   local title=$1
   # Offline, as the end-to-end tests run it: the update check's lookup
   # fails at once and nothing leaves the machine.
-  (offline env LC_ALL=C faketime -m --exclude-monotonic "$clock" "$work/app/tarvik") > "$work/app.log" 2>&1 &
-  app_pid=$!
+  start_program env LC_ALL=C faketime -m --exclude-monotonic "$clock" "$work/app/tarvik"
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) || true
   [[ -n $window ]] || fail "the main window did not appear: $(cat "$work/app.log")"
   # The silent update check runs shortly after start-up and finds no host.
@@ -145,7 +119,7 @@ click_in() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; settle; 
 shoot_skin() {
   local skin=$1 title=$2 menu_x menu_y
   echo "$skin skin:"
-  start_program "$title"
+  open_program "$title"
 
   # The project "Spring Launch" with its third task selected.
   click 117 204
@@ -228,7 +202,7 @@ echo "branding sample:"
 grep -v -e '^BannerPath[23]=' -e '^BannerURL[23]=' "$root/examples/branding/dbconfig.dat" > "$work/dbconfig.dat"
 prepare_folder "$work/dbconfig.dat" "$root"/examples/branding/dbimg1.dat "$root"/examples/branding/dbskin.dat \
   "$root"/examples/branding/planner.ico
-start_program "Marketing Planner v1.02"
+open_program "Marketing Planner v1.02"
 click 117 279
 click 330 289
 park

@@ -11,20 +11,7 @@ set -euo pipefail
 
 binary=$1
 keep=${2:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$(dirname "$0")/offline.sh"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/session.sh"
 
 # Window coordinates of the client area: inside the skinned frame, 4 pixels
 # of border at the left and a 32 pixel caption bar above.
@@ -43,15 +30,9 @@ summary_top=36
 summary_height=87
 links_top=$((client_height - 36))
 
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp > "$work/xvfb.log" 2>&1 3>"$work/display" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 
-(offline env LC_ALL=C "$work/tarvik") > "$work/app.log" 2>&1 &
-app_pid=$!
+start_program env LC_ALL=C "$work/tarvik"
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Layout check v' | head -n1)
 [[ -n $window ]] || fail "the main window did not appear"
 

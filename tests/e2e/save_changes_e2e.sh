@@ -9,20 +9,7 @@ set -euo pipefail
 
 binary=$1
 screenshot=${2:-}
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$(dirname "$0")/offline.sh"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/session.sh"
 
 # The program reads and writes beside its executable.
 cp "$binary" "$work/tarvik"
@@ -30,16 +17,9 @@ printf 'Work\r\n' > "$work/categories.dat"
 printf 'Header^Site^Work^1/1/2008^2/1/2008^\r\n^False^,^Write copy^,^^,^^,^^\r\nEndProject\r\n' > "$work/projects.dat"
 printf '12/13/2007^9:00 AM^Call^\r\n' > "$work/Hours.dat"
 
-# A display of our own: Xvfb picks a free number and tells it on fd 3.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp > "$work/xvfb.log" 2>&1 3>"$work/display" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display
 
-(offline env LC_ALL=C "$work/tarvik") > "$work/app.log" 2>&1 &
-app_pid=$!
+start_program env LC_ALL=C "$work/tarvik"
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Project Tarvik$' | head -n1)
 [[ -n $window ]] || fail "the main window did not appear"
 sleep 0.5
