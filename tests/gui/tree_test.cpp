@@ -29,6 +29,19 @@ const char kThreeProjects[] =
 const char kDeleteRefusal[] =
     "You can't delete a category with asociated projects! Please remove first the projects and try again.";
 
+// Queues what the user does in the category dialog that Edit opens: checks
+// that it offers `shown`, and renames the category to `typed`.
+void ExpectCategoryEdit(TModalDriver& driver, const char* shown, const char* typed) {
+  driver.Expect([shown, typed](QWidget* dialog) {
+    auto* category = qobject_cast<TfrmCategory*>(dialog);
+    ASSERT_NE(category, nullptr);
+    EXPECT_EQ(category->windowTitle(), "Edit category");
+    EXPECT_EQ(category->edtName->text(), shown);
+    ClearAndType(category->edtName, typed);
+    Click(category->skButton1);
+  });
+}
+
 TEST_F(TreeTest, ShowsCategoriesWithTheirProjectsComparedExactly) {
   Open(kTwoCategories, kThreeProjects);
   // "Lost" is filed under "work" in lower case: no node, but kept.
@@ -142,14 +155,7 @@ TEST_F(TreeTest, EditingAProjectSelectsItsOwnCategoryInTheBox) {
 TEST_F(TreeTest, RenamingACategoryRenamesItsProjectsAndMayDuplicateAName) {
   Open(kTwoCategories, kThreeProjects);
   ClickNode(Node("Home"));
-  driver.Expect([](QWidget* dialog) {
-    auto* category = qobject_cast<TfrmCategory*>(dialog);
-    ASSERT_NE(category, nullptr);
-    EXPECT_EQ(category->windowTitle(), "Edit category");
-    EXPECT_EQ(category->edtName->text(), "Home");
-    ClearAndType(category->edtName, "Work");
-    Click(category->skButton1);
-  });
+  ExpectCategoryEdit(driver, "Home", "Work");
   window->Rename1->trigger();
   EXPECT_EQ(TreeText(), (Lines{"Work", "  Site", "  Garden", "Work", "  Site", "  Garden"}));
   EXPECT_EQ(window->Projects->Objects(1)->Category, "Work");
@@ -160,12 +166,7 @@ TEST_F(TreeTest, RenamingACategoryRenamesItsProjectsAndMayDuplicateAName) {
 TEST_F(TreeTest, CategoriesDifferingOnlyInCaseAreEditedAndDeletedOnTheirOwnEntry) {
   Open("Work\r\nWORK\r\n");
   ClickNode(window->tvwMain->topLevelItem(1));
-  driver.Expect([](QWidget* dialog) {
-    auto* category = qobject_cast<TfrmCategory*>(dialog);
-    EXPECT_EQ(category->edtName->text(), "WORK");
-    ClearAndType(category->edtName, "Jobs");
-    Click(category->skButton1);
-  });
+  ExpectCategoryEdit(driver, "WORK", "Jobs");
   window->Rename1->trigger();
   EXPECT_EQ(TreeText(), (Lines{"Work", "Jobs"}));
 
@@ -245,14 +246,7 @@ TEST_F(TreeTest, EditAndDeletePickedFromTheMenuActOnTheTreesSelectionNotTheClick
   EXPECT_EQ(TreeText(), (Lines{"Work", "  Site", "Home"}));
 
   ClickNode(Node("Home"));
-  driver.Expect([](QWidget* dialog) {
-    auto* category = qobject_cast<TfrmCategory*>(dialog);
-    ASSERT_NE(category, nullptr);
-    EXPECT_EQ(category->windowTitle(), "Edit category");
-    EXPECT_EQ(category->edtName->text(), "Home");
-    ClearAndType(category->edtName, "House");
-    Click(category->skButton1);
-  });
+  ExpectCategoryEdit(driver, "Home", "House");
   PickFromMenu(*window, Node("Site", "Work"), window->Rename1);
   EXPECT_EQ(TreeText(), (Lines{"Work", "  Site", "House"}));
   EXPECT_FALSE(window->skPopupMenu1->isVisible());

@@ -41,4 +41,12 @@ std::filesystem::path SourceFile(const std::string& relative) {
   return std::filesystem::path(TARVIK_SOURCE_DIR) / relative;
 }
 
+void TDefaultSkinTest::SetUp() {
+  App();
+  data = DefaultSkinData();
+  skin::qt::TskSkinStyle::Installed().SetSkin(data.get());
+}
+
+void TDefaultSkinTest::TearDown() { skin::qt::TskSkinStyle::Installed().SetSkin(nullptr); }
+
 }  // namespace skinqttest

@@ -1,6 +1,7 @@
 #pragma once
 #include <QApplication>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -20,5 +21,15 @@ std::unique_ptr<TskData> DefaultSkinData(skin::SkinListener* owner = nullptr);
 void LoadSkinBytes(TskData& data, const std::string& file);
 
 std::filesystem::path SourceFile(const std::string& relative);
+
+// Tests whose controls wear the default skin through the installed style,
+// which goes back to the standard look afterwards.
+class TDefaultSkinTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::unique_ptr<TskData> data;
+};
 
 }  // namespace skinqttest

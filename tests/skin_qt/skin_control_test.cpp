@@ -190,23 +190,19 @@ TEST_F(SkinControlTest, AListBoxWearsTheScrollBarItsEntryNames) {
 }
 
 // The default skin's drop-down list and message box.
-class SkinDropDownTest : public ::testing::Test {
+class SkinDropDownTest : public skinqttest::TDefaultSkinTest {
  protected:
-  void SetUp() override {
-    skinqttest::App();
-    data = skinqttest::DefaultSkinData();
-    TskSkinStyle::Installed().SetSkin(data.get());
+  // The project dialog's category box, at its stored size.
+  static void DressAsCategories(QComboBox& combo) {
+    combo.setProperty("SkinDataName", QStringLiteral("combobox"));
+    combo.addItems({QStringLiteral("Marketing"), QStringLiteral("SEO")});
+    combo.resize(120, 22);
   }
-  void TearDown() override { TskSkinStyle::Installed().SetSkin(nullptr); }
-
-  std::unique_ptr<TskData> data;
 };
 
 TEST_F(SkinDropDownTest, TheDropDownButtonSitsInsideTheFieldsFrame) {
   QComboBox combo;
-  combo.setProperty("SkinDataName", QStringLiteral("combobox"));
-  combo.addItems({QStringLiteral("Marketing"), QStringLiteral("SEO")});
-  combo.resize(120, 22);
+  DressAsCategories(combo);
   QStyleOptionComboBox option;
   option.initFrom(&combo);
   const QRect button = combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo);
@@ -223,9 +219,7 @@ TEST_F(SkinDropDownTest, TheDropDownButtonSitsInsideTheFieldsFrame) {
 
 TEST_F(SkinDropDownTest, TheOpenListWearsTheListBoxTheEntryNames) {
   QComboBox combo;
-  combo.setProperty("SkinDataName", QStringLiteral("combobox"));
-  combo.addItems({QStringLiteral("Marketing"), QStringLiteral("SEO")});
-  combo.resize(120, 22);
+  DressAsCategories(combo);
   QStyleOptionComboBox option;
   option.initFrom(&combo);
   EXPECT_FALSE(combo.style()->styleHint(QStyle::SH_ComboBox_Popup, &option, &combo)) << "a list, not a menu";

@@ -22,18 +22,9 @@ namespace {
 
 using skin::qt::TskSkinStyle;
 
-class SkinStyleTest : public ::testing::Test {
+class SkinStyleTest : public skinqttest::TDefaultSkinTest {
  protected:
-  void SetUp() override {
-    skinqttest::App();
-    data = skinqttest::DefaultSkinData();
-    TskSkinStyle::Installed().SetSkin(data.get());
-  }
-  void TearDown() override { TskSkinStyle::Installed().SetSkin(nullptr); }
-
   static QImage Rendered(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-  std::unique_ptr<TskData> data;
 };
 
 QPushButton* NamedButton(const char* element, QWidget* parent) {
