@@ -1,7 +1,5 @@
 // The window's life around the data files: a save that fails part-way, and
 // closing, which never asks and never saves.
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QTest>
@@ -10,6 +8,7 @@
 #include <map>
 
 #include "gui/MainWindowFixture.h"
+#include "support/FileSizeLimit.h"
 #include "ui/controls/Button.h"
 
 namespace guitest {
@@ -42,28 +41,6 @@ class LifecycleTest : public MainWindowTest {
   }
 };
 
-// While it lives, no file the process writes grows past `bytes`: the write
-// fails part-way with EFBIG, as on a full disk.
-class TFileSizeLimit {
- public:
-  explicit TFileSizeLimit(rlim_t bytes) : old_handler_(::signal(SIGXFSZ, SIG_IGN)) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~TFileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, old_handler_);
-  }
-  TFileSizeLimit(const TFileSizeLimit&) = delete;
-  TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  sighandler_t old_handler_;
-};
-
 constexpr rlim_t kLimit = 1000;
 const std::string kLong(2 * kLimit, 'x');  // a text whose file cannot be written under the limit
 const std::string kProjects = "Header^Site^Work^^^\r\n^False^,^Old^,^^,^^,^^\r\nEndProject\r\n";
@@ -76,7 +53,7 @@ TEST_F(LifecycleTest, SaveStoppedByTheCategoriesFileTouchesNoLaterFile) {
   TModalDriver::TSeenBox seen;
   driver.AnswerBox(true, &seen);
   {
-    TFileSizeLimit limit(kLimit);
+    testsupport::TFileSizeLimit limit(kLimit);
     Click(window->btnSave);
   }
   EXPECT_EQ(seen.caption, "Information");
@@ -99,7 +76,7 @@ TEST_F(LifecycleTest, SaveStoppedByTheProjectsFileKeepsTheCategoriesItWroteAndSk
   TModalDriver::TSeenBox seen;
   driver.AnswerBox(true, &seen);
   {
-    TFileSizeLimit limit(kLimit);
+    testsupport::TFileSizeLimit limit(kLimit);
     Click(window->btnSave);
   }
   EXPECT_EQ(seen.caption, "Information");

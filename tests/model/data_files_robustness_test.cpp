@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <linux/capability.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +18,7 @@
 #include "platform/Utf8.h"
 
 #include "model/ModelBuilders.h"
+#include "support/FileSizeLimit.h"
 #include "support/TemporaryFolder.h"
 
 namespace {
@@ -55,28 +54,6 @@ class FileModesApply {
  private:
   __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
   __user_cap_data_struct saved_[2]{};
-};
-
-// While it lives, no file grows past `bytes`: a write beyond fails as on a
-// full disk (EFBIG instead of the signal that would end the process).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : old_handler_(::signal(SIGXFSZ, SIG_IGN)) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, old_handler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  sighandler_t old_handler_;
 };
 
 int EntriesIn(const std::string& folder) {
@@ -280,7 +257,7 @@ TEST_F(DataFilesRobustness, SaveThatFailsPartWayLeavesTheOldBytes) {
   TProjects projects;
   for (int p = 0; p < 100; ++p) AddTask(AddProject(projects, "Project " + std::to_string(p), "c"), false, "task");
   {
-    FileSizeLimit limit(old_bytes.size() + 10);
+    testsupport::TFileSizeLimit limit(old_bytes.size() + 10);
     try {
       projects.SaveProjects();
       FAIL() << "expected the write to fail";
