@@ -19,7 +19,8 @@ PieceGeometry Bounded(const PieceGeometry& g) {
   return {point(g.lt), point(g.rt), point(g.lb), point(g.rb), Bounded(g.client)};
 }
 
-int SizingKind(const Rect& skin_rect, const PieceGeometry& g) {
+int SizingKind(const Rect& unbounded_rect, const PieceGeometry& g) {
+  const Rect skin_rect = Bounded(unbounded_rect);
   if (skin_rect.Width() < 1 || skin_rect.Height() < 1) return -1;
   if (g.rb.x != 0 && g.rb.y != 0) return 1;
   if (g.rt.x != 0 || g.rt.y != 0) return 2;

@@ -67,7 +67,8 @@ std::string RegionDescription(const Region& region) {
   return out;
 }
 
-Rect MaskSource(const platform::Bitmap& mask_picture, const Rect& skin_rect) {
+Rect MaskSource(const platform::Bitmap& mask_picture, const Rect& unbounded_rect) {
+  const Rect skin_rect = Bounded(unbounded_rect);
   if (mask_picture.width == skin_rect.Width() && mask_picture.height == skin_rect.Height())
     return {0, 0, mask_picture.width, mask_picture.height};
   return skin_rect;

@@ -39,6 +39,16 @@ TEST(SizingKind, FollowsTheFirstConditionThatHolds) {
   EXPECT_EQ(skin::SizingKind(kSource, {}), 0);
 }
 
+TEST(SizingKind, RectanglesFarApartAreTakenWithinTheCoordinateLimit) {
+  // A right edge beyond the limit and a left edge far below zero: their
+  // distance does not fit an int, and no sum of them may overflow.
+  const Rect far_apart{-2029451000, 0, 151649526, 10};
+  EXPECT_EQ(skin::SizingKind(far_apart, kNine), 1);
+  EXPECT_EQ(skin::SizingKind({151649526, 0, -2029451000, 10}, kNine), -1);
+  const Bitmap mask = Bitmap::Argb(4, 4);
+  EXPECT_EQ(skin::MaskSource(mask, far_apart), skin::Bounded(far_apart));
+}
+
 TEST(NewGeometry, MovesThePointsByTheGrowth) {
   const auto one = skin::NewGeometry(1, kSource, kNine, 20, 15);
   EXPECT_EQ(one.width, 20);
