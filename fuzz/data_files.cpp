@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::vector<std::string> parts;
   SplitDelimited('^', bytes, parts);
-  datafiles::SplitTaskLine(bytes, parts);
+  std::vector<std::string_view> fields;
+  std::string unquoted;
+  datafiles::SplitTaskLine(bytes, fields, unquoted);
   const std::string decoded = DecodeField(bytes);
   if (DecodeField(EncodeField(decoded, Caret::kEscaped)) != decoded) __builtin_trap();
   if (DecodeField(EncodeField(decoded, Caret::kKept)) != decoded) __builtin_trap();

@@ -1,4 +1,5 @@
 #pragma once
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -8,14 +9,24 @@
 // and almost all of those bytes are plain ASCII that needs no work.
 namespace bytescan {
 
+// The first byte of a text is the lowest byte of the word loaded from it.
+static_assert(std::endian::native == std::endian::little, "the scans read words in little-endian order");
+
 constexpr uint64_t kOnes = 0x0101010101010101ULL;
 constexpr uint64_t kHighBits = 0x8080808080808080ULL;
 
 // High bit set in each byte of `word` that is below `limit` (limit <= 128).
+// A flagged byte may also flag bytes after it (the subtraction borrows), but
+// never one before it, so the lowest flag is always exact.
 constexpr uint64_t BytesBelow(uint64_t word, uint8_t limit) { return (word - kOnes * limit) & ~word & kHighBits; }
 
-// High bit set in each byte of `word` equal to `value`.
+// High bit set in each byte of `word` equal to `value`; exact for the lowest
+// flag, as above.
 constexpr uint64_t BytesEqual(uint64_t word, uint8_t value) { return BytesBelow(word ^ (kOnes * value), 1); }
+
+// Fills the bytes of a short last word beyond the text: "a" is plain for
+// every scan of the data files.
+constexpr uint64_t kPlainFiller = kOnes * 'a';
 
 inline uint64_t Load(const char* p) {
   uint64_t word;
@@ -23,17 +34,28 @@ inline uint64_t Load(const char* p) {
   return word;
 }
 
-// Length of the run at the start of `text` in which `plain(byte)` holds,
-// where `special_in_word(word)` flags (by high bit) the bytes of a word that
-// are not plain; the two must agree.
-template <typename SpecialInWord, typename Plain>
-size_t PlainRun(std::string_view text, SpecialInWord special_in_word, Plain plain) {
-  const char* const begin = text.data();
-  const char* p = begin;
-  const char* const end = begin + text.size();
-  while (end - p >= 8 && special_in_word(Load(p)) == 0) p += 8;
-  while (p < end && plain(static_cast<unsigned char>(*p))) ++p;
-  return static_cast<size_t>(p - begin);
+// Length of the run at the start of `text` that holds no byte flagged (by
+// its high bit) by `special_in_word(word)`, which must flag only the bytes
+// it means and leave "a" plain.
+template <typename SpecialInWord>
+size_t PlainRun(std::string_view text, SpecialInWord special_in_word) {
+  const char* const p = text.data();
+  const size_t size = text.size();
+  auto first_flagged = [](uint64_t special) { return static_cast<size_t>(std::countr_zero(special)) / 8; };
+  if (size == 0) return 0;
+  if (size < 8) {
+    uint64_t word = kPlainFiller;
+    std::memcpy(&word, p, size);
+    const uint64_t special = special_in_word(word);
+    return special ? first_flagged(special) : size;
+  }
+  size_t i = 0;
+  for (; size - i >= 8; i += 8)
+    if (const uint64_t special = special_in_word(Load(p + i))) return i + first_flagged(special);
+  if (i == size) return size;
+  // The last word overlaps bytes already found plain, which flag nothing.
+  const uint64_t special = special_in_word(Load(p + size - 8));
+  return special ? size - 8 + first_flagged(special) : size;
 }
 
 }  // namespace bytescan

@@ -1,6 +1,7 @@
 #include "model/DataFileFormats.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "model/FieldEncoding.h"
@@ -12,6 +13,7 @@ namespace {
 
 constexpr std::string_view kHeaderPrefix = "Header^";
 constexpr std::string_view kTerminator = "EndProject";
+constexpr std::string_view kLineBreak = "\r\n";
 
 // Without the spaces and control characters (every byte up to 0x20) at
 // either end, the bytes a blank line consists of.
@@ -23,23 +25,65 @@ std::string_view TrimmedOfControls(std::string_view line) {
 
 // The text being written, handed on a piece at a time: large enough that
 // writing it costs few calls, small enough to stay in the processor's cache
-// while it is filled and written.
-constexpr size_t kPieceBytes = 256 * 1024;
+// while it is filled and written. A save adds some ten short texts a record,
+// so they are copied through a plain cursor rather than appended to a
+// string, whose bookkeeping would cost more than the copies.
+class Pieces {
+ public:
+  explicit Pieces(const TextSink& sink)
+      : sink_(sink), buffer_(std::make_unique_for_overwrite<char[]>(kRoomBytes)), out_(buffer_.get()),
+        end_(out_ + kRoomBytes) {}
 
-struct Pieces {
-  explicit Pieces(const TextSink& to) : sink(to) { bytes.reserve(kPieceBytes + kPieceBytes / 4); }
+  void Append(std::string_view text) {
+    if (text.empty()) return;
+    if (text.size() > static_cast<size_t>(end_ - out_)) Grow(text.size());
+    std::memcpy(out_, text.data(), text.size());
+    out_ += text.size();
+  }
+
+  void AppendField(std::string_view text, Caret caret) {
+    const size_t as_is = StoredAsIsLength(text, caret);
+    Append(text.substr(0, as_is));
+    if (as_is == text.size()) return;
+    escaped_.clear();
+    AppendEncodedField(escaped_, text.substr(as_is), caret);
+    Append(escaped_);
+  }
+
   // Called after each record, so that pieces end at line ends.
   void RecordDone() {
-    if (bytes.size() >= kPieceBytes) Flush();
-  }
-  void Flush() {
-    if (bytes.empty()) return;
-    sink(bytes);
-    bytes.clear();
+    if (Used() >= kPieceBytes) Flush();
   }
 
-  const TextSink& sink;
-  std::string bytes;
+  void Flush() {
+    if (Used() == 0) return;
+    sink_(std::string_view(buffer_.get(), Used()));
+    out_ = buffer_.get();
+  }
+
+ private:
+  static constexpr size_t kPieceBytes = 256 * 1024;
+  // A piece ends after the record that fills it, so it needs room beyond
+  // kPieceBytes for one record; a longer record grows the room.
+  static constexpr size_t kRoomBytes = kPieceBytes + kPieceBytes / 4;
+
+  size_t Used() const { return static_cast<size_t>(out_ - buffer_.get()); }
+
+  void Grow(size_t more) {
+    const size_t used = Used();
+    const size_t room = std::max(2 * static_cast<size_t>(end_ - buffer_.get()), used + more);
+    auto larger = std::make_unique_for_overwrite<char[]>(room);
+    std::memcpy(larger.get(), buffer_.get(), used);
+    buffer_ = std::move(larger);
+    out_ = buffer_.get() + used;
+    end_ = buffer_.get() + room;
+  }
+
+  const TextSink& sink_;
+  std::unique_ptr<char[]> buffer_;
+  char* out_;
+  char* end_;
+  std::string escaped_;  // the stored form of a field that is not stored as it is
 };
 
 template <typename Write>
@@ -78,7 +122,8 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
     projects.Add(std::move(name), std::move(current));
   };
   std::vector<std::string_view> header;
-  std::vector<std::string> parts;
+  std::vector<std::string_view> parts;
+  std::string unquoted;
   LineReader lines(bytes);
   for (std::string_view line; lines.Next(line);) {
     if (IsBlankLine(line)) continue;
@@ -94,7 +139,7 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
     } else if (TrimmedOfControls(line) == kTerminator) {
       close_current();
     } else {
-      SplitTaskLine(line, parts);
+      SplitTaskLine(line, parts, unquoted);
       if (parts.size() < 5) ThrowListIndexError(parts.size());
       if (!current) current = std::make_unique<TProject>();
       std::string name = DecodeField(parts[1]);
@@ -132,55 +177,55 @@ void ReadCategories(std::string_view bytes, TTextList& categories) {
 }
 
 void WriteCategoriesText(const TTextList& categories, const TextSink& sink) {
-  Pieces pieces(sink);
+  Pieces out(sink);
   for (int i = 0; i < categories.Count(); ++i) {
-    AppendEncodedField(pieces.bytes, categories.Strings(i), Caret::kKept);
-    AppendLine(pieces.bytes, "");
-    pieces.RecordDone();
+    out.AppendField(categories.Strings(i), Caret::kKept);
+    out.Append(kLineBreak);
+    out.RecordDone();
   }
-  pieces.Flush();
+  out.Flush();
 }
 
 void WriteProjectsText(const TProjects& projects, const TextSink& sink) {
-  Pieces pieces(sink);
-  std::string& bytes = pieces.bytes;
+  Pieces out(sink);
   for (int i = 0; i < projects.Count(); ++i) {
     const TProject& project = *projects.Objects(i);
-    bytes += "Header^";
+    out.Append(kHeaderPrefix);
     for (const std::string* field : {&project.Name, &project.Category, &project.StartDate, &project.EndDate}) {
-      AppendEncodedField(bytes, *field, Caret::kEscaped);
-      bytes += '^';
+      out.AppendField(*field, Caret::kEscaped);
+      out.Append("^");
     }
-    AppendLine(bytes, "");
+    out.Append(kLineBreak);
     for (int t = 0; t < project.Tasks.Count(); ++t) {
       const TTask& task = *project.Tasks.Objects(t);
-      bytes += task.Done ? "^True^,^" : "^False^,^";
-      AppendEncodedField(bytes, task.Name, Caret::kEscaped);
+      out.Append(task.Done ? "^True^,^" : "^False^,^");
+      out.AppendField(task.Name, Caret::kEscaped);
       for (const std::string* field : {&task.Notes, &task.StartDate, &task.EndDate}) {
-        bytes += "^,^";
-        AppendEncodedField(bytes, *field, Caret::kEscaped);
+        out.Append("^,^");
+        out.AppendField(*field, Caret::kEscaped);
       }
-      AppendLine(bytes, "^");
-      pieces.RecordDone();
+      out.Append("^\r\n");
+      out.RecordDone();
     }
-    AppendLine(bytes, kTerminator);
-    pieces.RecordDone();
+    out.Append(kTerminator);
+    out.Append(kLineBreak);
+    out.RecordDone();
   }
-  pieces.Flush();
+  out.Flush();
 }
 
 void WriteHoursText(const THours& hours, const TextSink& sink) {
-  Pieces pieces(sink);
+  Pieces out(sink);
   for (int i = 0; i < hours.Count(); ++i) {
     const TToDoHour& entry = *hours.Objects(i);
     for (const std::string* field : {&entry.Day, &entry.Hour, &entry.Action}) {
-      AppendEncodedField(pieces.bytes, *field, Caret::kEscaped);
-      pieces.bytes += '^';
+      out.AppendField(*field, Caret::kEscaped);
+      out.Append("^");
     }
-    AppendLine(pieces.bytes, "");
-    pieces.RecordDone();
+    out.Append(kLineBreak);
+    out.RecordDone();
   }
-  pieces.Flush();
+  out.Flush();
 }
 
 std::string CategoriesText(const TTextList& categories) {

@@ -1,6 +1,5 @@
 #include "model/FieldEncoding.h"
 
-#include "model/ByteScan.h"
 #include "platform/Cp1252.h"
 #include "platform/Utf8.h"
 
@@ -40,35 +39,12 @@ bool ReadEscape(std::string_view bytes, size_t& position, char32_t& code_point) 
   return true;
 }
 
-// For each byte, whether the file holds it as it is: printable ASCII, except
-// "^" where "^" separates fields. A table, as this runs over every byte saved.
-struct PlainBytes {
-  bool kept[256] = {};
-  bool escaped[256] = {};
-  constexpr PlainBytes() {
-    for (int byte = 0x20; byte < 0x80; ++byte) kept[byte] = escaped[byte] = true;
-    escaped[static_cast<unsigned char>('^')] = false;
-  }
-};
-constexpr PlainBytes kPlainBytes;
-
-bool IsPlainByte(unsigned char byte, Caret caret) {
-  return caret == Caret::kEscaped ? kPlainBytes.escaped[byte] : kPlainBytes.kept[byte];
-}
-
 }  // namespace
 
 void AppendEncodedField(std::string& bytes, std::string_view text, Caret caret) {
-  // Bytes from 0x20 to 0x7F, less "^" where it separates fields.
-  const uint64_t caret_mask = caret == Caret::kEscaped ? ~0ULL : 0ULL;
-  auto special_in_word = [caret_mask](uint64_t word) {
-    return (word & bytescan::kHighBits) | bytescan::BytesBelow(word, 0x20) |
-           (bytescan::BytesEqual(word, '^') & caret_mask);
-  };
-  auto plain = [caret](unsigned char byte) { return IsPlainByte(byte, caret); };
   size_t position = 0;
   while (position < text.size()) {
-    const size_t run = bytescan::PlainRun(text.substr(position), special_in_word, plain);
+    const size_t run = StoredAsIsLength(text.substr(position), caret);
     bytes.append(text.substr(position, run));
     position += run;
     if (position == text.size()) break;
@@ -100,8 +76,7 @@ std::string DecodeField(std::string_view bytes) {
   auto special_in_word = [](uint64_t word) {
     return (word & bytescan::kHighBits) | bytescan::BytesEqual(word, kEscape);
   };
-  auto plain = [](unsigned char byte) { return byte < 0x80 && byte != kEscape; };
-  size_t position = bytescan::PlainRun(bytes, special_in_word, plain);
+  size_t position = bytescan::PlainRun(bytes, special_in_word);
   if (position == bytes.size()) return std::string(bytes);  // nothing to convert, the common case
 
   std::string text;
@@ -116,7 +91,7 @@ std::string DecodeField(std::string_view bytes) {
       platform::AppendUtf8(text, platform::Cp1252ToCodePoint(byte));
       ++position;
     }
-    const size_t run = bytescan::PlainRun(bytes.substr(position), special_in_word, plain);
+    const size_t run = bytescan::PlainRun(bytes.substr(position), special_in_word);
     text.append(bytes.substr(position, run));
     position += run;
   }

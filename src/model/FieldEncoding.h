@@ -1,6 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "model/ByteScan.h"
 
 // How the model's text (UTF-8) is stored in the data files (Windows-1252
 // bytes, one record a line, "^" between fields).
@@ -15,6 +18,19 @@
 // occurs in text anybody types, so files written by earlier versions (which
 // had no escape) read as before.
 enum class Caret { kKept, kEscaped };
+
+// Length of the start of `text` that is stored byte for byte: printable
+// ASCII (0x20 to 0x7F), less "^" where it separates fields. Inline, as a
+// save asks it of every field and almost always gets the whole field back.
+inline size_t StoredAsIsLength(std::string_view text, Caret caret) {
+  auto outside_printable_ascii = [](uint64_t word) {
+    return (word & bytescan::kHighBits) | bytescan::BytesBelow(word, 0x20);
+  };
+  if (caret == Caret::kKept) return bytescan::PlainRun(text, outside_printable_ascii);
+  return bytescan::PlainRun(text, [&](uint64_t word) {
+    return outside_printable_ascii(word) | bytescan::BytesEqual(word, '^');
+  });
+}
 
 // Appends the stored form of `text` to `bytes`.
 void AppendEncodedField(std::string& bytes, std::string_view text, Caret caret);

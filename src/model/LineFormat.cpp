@@ -42,63 +42,66 @@ bool IsBlankLine(std::string_view line) {
   return true;
 }
 
-void SplitTaskLine(std::string_view line, std::vector<std::string>& fields) {
+void SplitTaskLine(std::string_view line, std::vector<std::string_view>& fields, std::string& unquoted) {
   line = line.substr(0, line.find('\0'));  // the text ends at a NUL, as written
   const size_t end = line.size();
-  // Fields are assigned into the strings the list already holds (see
-  // SplitDelimited).
-  size_t count = 0;
-  auto next_field = [&]() -> std::string& {
-    if (count == fields.size()) fields.emplace_back();
-    std::string& field = fields[count++];
-    field.clear();
-    return field;
-  };
+  fields.clear();
+  // Quoted fields that held "^^" are copied here without the doubling; no
+  // such field is longer than the line, so the room reserved up front is
+  // never outgrown and the views into it stay valid.
+  unquoted.clear();
+  unquoted.reserve(end);
   size_t i = 0;
   auto skip_blanks = [&] {
     while (i < end && static_cast<unsigned char>(line[i]) >= 1 && static_cast<unsigned char>(line[i]) <= 32) ++i;
   };
-  skip_blanks();
-  while (i < end) {
-    std::string& field = next_field();
-    if (line[i] == '^') {
-      ++i;
-      bool closed = false;
-      while (i < end) {
-        const size_t quote = std::min(line.find('^', i), end);
-        field.append(line.substr(i, quote - i));
-        i = quote;
-        if (i == end) break;
-        if (i + 1 < end && line[i + 1] == '^') {
-          field += '^';
-          i += 2;
-          continue;
-        }
-        ++i;
-        closed = true;
-        break;
-      }
+  // Reads the quoted field whose opening "^" is at `i`.
+  auto quoted_field = [&]() -> std::string_view {
+    const size_t start = ++i;
+    size_t quote = std::min(line.find('^', i), end);
+    if (quote + 1 >= end || line[quote + 1] != '^') {
+      // The common case: no doubled quote, so the field is part of the line.
       // An unclosed quoted field runs to the end of the line less its last
       // character.
-      if (!closed && !field.empty()) field.pop_back();
+      i = quote < end ? quote + 1 : end;
+      if (quote == end && quote > start) --quote;
+      return line.substr(start, quote - start);
+    }
+    const size_t first = unquoted.size();
+    for (;;) {
+      unquoted.append(line.substr(i, quote - i));
+      i = quote;
+      if (i == end) {
+        if (unquoted.size() > first) unquoted.pop_back();
+        break;
+      }
+      if (i + 1 < end && line[i + 1] == '^') {
+        unquoted += '^';
+        i += 2;
+        quote = std::min(line.find('^', i), end);
+        continue;
+      }
+      ++i;
+      break;
+    }
+    return std::string_view(unquoted).substr(first);
+  };
+  skip_blanks();
+  while (i < end) {
+    if (line[i] == '^') {
+      fields.push_back(quoted_field());
     } else {
       const size_t start = i;
       while (i < end && static_cast<unsigned char>(line[i]) > 32 && line[i] != ',') ++i;
-      field.assign(line.substr(start, i - start));
+      fields.push_back(line.substr(start, i - start));
     }
     skip_blanks();
     if (i < end && line[i] == ',') {
-      if (i == end - 1) next_field();
+      if (i == end - 1) fields.emplace_back();
       ++i;
       skip_blanks();
     }
   }
-  fields.resize(count);
-}
-
-void AppendLine(std::string& bytes, std::string_view line) {
-  bytes.append(line);
-  bytes.append("\r\n");
 }
 
 void ThrowListIndexError(size_t first_missing_index) {

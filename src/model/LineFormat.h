@@ -29,11 +29,10 @@ size_t LineCountEstimate(std::string_view bytes);
 bool IsBlankLine(std::string_view line);
 
 // Splits a task line as a quoted delimited list: "," between fields, "^" as
-// the quote, "^^" inside a quoted field for one "^".
-void SplitTaskLine(std::string_view line, std::vector<std::string>& fields);
-
-// Appends `line` and CR LF.
-void AppendLine(std::string& bytes, std::string_view line);
+// the quote, "^^" inside a quoted field for one "^". The fields are views
+// into `line`, or into `unquoted` for those that held "^^", and last until
+// the next split with the same `unquoted`.
+void SplitTaskLine(std::string_view line, std::vector<std::string_view>& fields, std::string& unquoted);
 
 // The error of a record with too few fields.
 [[noreturn]] void ThrowListIndexError(size_t first_missing_index);

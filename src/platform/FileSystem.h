@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,6 +50,7 @@ class TAtomicFileWriter {
   std::string path_;
   std::string temporary_path_;
   int fd_ = -1;
+  off_t written_ = 0;
 };
 
 // Removes the temporary files that writes of `path` left behind when the

@@ -34,9 +34,10 @@ TEST(SplitDelimited, ViewsAndReusedListsGiveTheSameParts) {
 }
 
 Parts TaskFields(std::string_view line) {
-  Parts fields;
-  datafiles::SplitTaskLine(line, fields);
-  return fields;
+  std::vector<std::string_view> fields;
+  std::string unquoted;
+  datafiles::SplitTaskLine(line, fields, unquoted);
+  return Parts(fields.begin(), fields.end());
 }
 
 TEST(SplitTaskLine, ReadsQuotedFields) {
@@ -54,6 +55,15 @@ TEST(SplitTaskLine, QuoteRules) {
   EXPECT_EQ(TaskFields(",,"), (Parts{"", "", ""}));
   EXPECT_EQ(TaskFields(""), Parts{});
   EXPECT_EQ(TaskFields(std::string_view("^a^,^b\0c^", 9)), (Parts{"a", ""})) << "a NUL ends the text";
+  EXPECT_EQ(TaskFields("^a^^"), (Parts{"a"})) << "a doubled quote at the end is an unclosed field's last character";
+  EXPECT_EQ(TaskFields("^^,^"), (Parts{"", ""}));
+}
+
+TEST(SplitTaskLine, FieldsWithDoubledQuotesStayValidBesideEachOther) {
+  // Every field but the plain one is rebuilt without its doubling; the
+  // earlier ones must survive the later ones being added.
+  EXPECT_EQ(TaskFields("^a^^b^,^plain^,^c^^^^d^,^^^e"), (Parts{"a^b", "plain", "c^^d", "^"}));
+  EXPECT_EQ(TaskFields(std::string(200, '^')), (Parts{std::string(99, '^')}));
 }
 
 using Lines = std::vector<std::string_view>;
