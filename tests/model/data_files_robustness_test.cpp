@@ -408,6 +408,22 @@ TEST_F(DataFilesRobustness, LargeFilesWrittenInPiecesReadBackWhole) {
   for (int i = 0; i < hours.Count(); ++i) EXPECT_EQ(hours_loaded.Strings(i), hours.Strings(i));
 }
 
+// A record longer than a whole piece (a note pasted from a long document)
+// makes its piece grow rather than spill or be cut.
+TEST_F(DataFilesRobustness, RecordLongerThanAPieceIsWrittenWhole) {
+  std::string note;
+  for (int i = 0; i < 50000; ++i) note += "line " + std::to_string(i) + " ^ caf\xC3\xA9 \xE4\xB8\xAD\r\n";
+  ASSERT_GT(note.size(), 1024u * 1024);
+  TProjects projects;
+  for (int p = 0; p < 3; ++p) {
+    TProject& project = AddProject(projects, "Project " + std::to_string(p), "c");
+    AddTask(project, false, "before", "short");
+    AddTask(project, true, "long", p == 1 ? note : "");
+    AddTask(project, false, "after", "short");
+  }
+  ExpectSameProjects(projects, SaveAndLoad(projects));
+}
+
 TEST_F(DataFilesRobustness, LeftoversOfAKilledSaveGoAtTheNextLoad) {
   folder.Write("Projects.dat", "Header^Whole^c^^^\r\nEndProject\r\n");
   folder.Write("Projects.dat.tmp-Q7pXz2", "Header^Half");
