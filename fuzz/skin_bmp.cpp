@@ -1,9 +1,10 @@
 // Any bytes as a run of BMP images: each image decodes into a bitmap of the
-// size its header gives, or the reader refuses it; nothing is read past the
-// input.
+// size its header gives, or the reader refuses it with "Bitmap image is not
+// valid" and a reason; nothing is read past the input.
 #include <cstdint>
 #include <string_view>
 
+#include "platform/ErrorReport.h"
 #include "skin/BmpReader.h"
 #include "skin/SkinError.h"
 
@@ -18,7 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         __builtin_trap();
       }
     }
-  } catch (const skin::SkinError&) {
+  } catch (const skin::SkinError& error) {
+    if (std::string_view(error.what()) != skin::kBitmapNotValid || platform::ErrorText(error) == error.what()) {
+      __builtin_trap();
+    }
   }
   return 0;
 }

@@ -50,10 +50,21 @@ void ReportCurrentException() {
   try {
     throw;
   } catch (const std::exception& error) {
-    ReportError(error.what());
+    ReportError(ErrorText(error));
   } catch (...) {
     ReportError("Unknown error");
   }
+}
+
+std::string ErrorText(const std::exception& error) {
+  std::string text = error.what();
+  try {
+    std::rethrow_if_nested(error);
+  } catch (const std::exception& detail) {
+    text += ": " + ErrorText(detail);
+  } catch (...) {
+  }
+  return text;
 }
 
 }  // namespace platform

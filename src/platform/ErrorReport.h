@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -21,5 +22,11 @@ void ReportError(const std::string& message);
 
 // Reports the exception currently being handled; call inside a catch block.
 void ReportCurrentException();
+
+// The text an error is shown with: its message, then ": " and each detail
+// nested in it (std::throw_with_nested), innermost last. A message that
+// callers compare stays the exception's what() alone; the detail says why
+// or where.
+std::string ErrorText(const std::exception& error);
 
 }  // namespace platform

@@ -2,62 +2,20 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "skin/BmpBitFields.h"
+#include "skin/BmpHeader.h"
 #include "skin/SkinError.h"
 
 namespace skin {
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-// Far beyond any skin picture, and small enough that a forged header cannot
-// make the reader allocate more than a few tens of megabytes.
-constexpr std::int64_t kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = 16 << 20;
-
-enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
-
-[[noreturn]] void Invalid() { throw SkinError(kBitmapNotValid); }
-
 constexpr std::uint32_t Opaque(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
   return 0xFF000000u | r << 16 | g << 8 | b;
 }
-
-struct InfoHeader {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  std::uint16_t bit_count = 0;
-  std::uint32_t compression = 0;
-  std::uint32_t colours_used = 0;
-};
-
-// One channel of a bit-field pixel, scaled to eight bits.
-struct ChannelMask {
-  std::uint32_t mask = 0;
-  int shift = 0;
-  std::uint32_t max = 0;
-
-  explicit ChannelMask(std::uint32_t m) : mask(m) {
-    if (mask == 0) return;
-    while (((mask >> shift) & 1u) == 0) ++shift;
-    max = mask >> shift;
-  }
-  std::uint32_t Extract(std::uint32_t pixel) const {
-    if (max == 0) return 0;
-    const std::uint64_t value = (pixel & mask) >> shift;
-    return static_cast<std::uint32_t>((value * 255 + max / 2) / max);
-  }
-};
-
-struct BitFields {
-  ChannelMask red, green, blue;
-  std::uint32_t Colour(std::uint32_t pixel) const {
-    return Opaque(red.Extract(pixel), green.Extract(pixel), blue.Extract(pixel));
-  }
-};
 
 // Pixel rows land bottom-up unless the height says top-down.
 class PixelSink {
@@ -72,12 +30,11 @@ class PixelSink {
   bool bottom_up_;
 };
 
-std::vector<std::uint32_t> ReadPalette(std::string_view image, std::size_t offset, int entries) {
-  if (offset + static_cast<std::size_t>(entries) * 4 > image.size()) Invalid();
-  std::vector<std::uint32_t> palette(static_cast<std::size_t>(entries));
-  for (int i = 0; i < entries; ++i) {
-    const auto* quad = reinterpret_cast<const unsigned char*>(image.data() + offset + i * 4);
-    palette[static_cast<std::size_t>(i)] = Opaque(quad[2], quad[1], quad[0]);
+std::vector<std::uint32_t> ReadPalette(std::string_view image, const BmpHeader& header) {
+  std::vector<std::uint32_t> palette(header.colour_table_entries);
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    const auto* quad = reinterpret_cast<const unsigned char*>(image.data() + header.colour_table_offset + i * 4);
+    palette[i] = Opaque(quad[2], quad[1], quad[0]);
   }
   return palette;
 }
@@ -90,7 +47,7 @@ std::uint32_t PaletteColour(const std::vector<std::uint32_t>& palette, unsigned 
 // One row of pixel bits into colours; the bit count is decided once per row,
 // not once per pixel.
 void DecodeRow(const unsigned char* src, int width, int bit_count, const std::vector<std::uint32_t>& palette,
-               const BitFields& fields, std::uint32_t* out) {
+               const BmpBitFields& fields, std::uint32_t* out) {
   switch (bit_count) {
     case 1:
       for (int x = 0; x < width; ++x) out[x] = PaletteColour(palette, (src[x >> 3] >> (7 - (x & 7))) & 1u);
@@ -115,19 +72,14 @@ void DecodeRow(const unsigned char* src, int width, int bit_count, const std::ve
   }
 }
 
-// Rows of uncompressed pixel bits are padded to whole 32-bit words.
-std::size_t Stride(const InfoHeader& info) {
-  return ((static_cast<std::size_t>(info.width) * info.bit_count + 31) / 32) * 4;
-}
-
 // Called once the pixel bits are known to hold every row.
-void DecodeUncompressed(std::string_view bits, const InfoHeader& info,
-                        const std::vector<std::uint32_t>& palette, const BitFields& fields,
+void DecodeUncompressed(std::string_view bits, const BmpHeader& header, const std::vector<std::uint32_t>& palette,
                         platform::Bitmap& bitmap, PixelSink& sink) {
-  const std::size_t stride = Stride(info);
+  const BmpBitFields fields{BmpChannel(header.masks[0]), BmpChannel(header.masks[1]), BmpChannel(header.masks[2])};
+  const std::size_t stride = header.Stride();
   const auto* data = reinterpret_cast<const unsigned char*>(bits.data());
   for (int row = 0; row < bitmap.height; ++row) {
-    DecodeRow(data + static_cast<std::size_t>(row) * stride, bitmap.width, info.bit_count, palette, fields,
+    DecodeRow(data + static_cast<std::size_t>(row) * stride, bitmap.width, header.bit_count, palette, fields,
               sink.Row(row));
   }
 }
@@ -172,78 +124,30 @@ void DecodeRunLength(std::string_view bits, bool four_bit, const std::vector<std
       }
     }
   } catch (const SkinError&) {
-    Invalid();  // an escape cut off by the end of the image
+    RefuseBitmap("its run-length data ends inside an escape");
   }
-}
-
-InfoHeader ReadInfoHeader(ByteReader& in) {
-  if (in.ReadUInt32() != kInfoHeaderSize) Invalid();
-  InfoHeader info;
-  info.width = in.ReadInt32();
-  info.height = in.ReadInt32();
-  if (in.ReadUInt16() != 1) Invalid();  // planes
-  info.bit_count = in.ReadUInt16();
-  info.compression = in.ReadUInt32();
-  in.ReadBytes(12);  // image size and resolution: nothing here depends on them
-  info.colours_used = in.ReadUInt32();
-  in.ReadUInt32();  // important colours
-  return info;
-}
-
-bool SupportedFormat(const InfoHeader& info) {
-  switch (info.compression) {
-    case kRgb:
-      return info.bit_count == 1 || info.bit_count == 4 || info.bit_count == 8 ||
-             info.bit_count == 16 || info.bit_count == 24 || info.bit_count == 32;
-    case kRle8: return info.bit_count == 8 && info.height > 0;
-    case kRle4: return info.bit_count == 4 && info.height > 0;
-    case kBitFields: return info.bit_count == 16 || info.bit_count == 32;
-    default: return false;
-  }
-}
-
-BitFields DefaultBitFields(int bit_count) {
-  if (bit_count == 16) return {ChannelMask(0x7C00), ChannelMask(0x03E0), ChannelMask(0x001F)};
-  return {ChannelMask(0xFF0000), ChannelMask(0x00FF00), ChannelMask(0x0000FF)};
 }
 
 platform::Bitmap DecodeImage(std::string_view image) {
-  ByteReader in(image);
-  in.ReadBytes(kFileHeaderSize - 4);
-  const std::uint32_t bits_offset = in.ReadUInt32();
-  const InfoHeader info = ReadInfoHeader(in);
-  if (!SupportedFormat(info)) Invalid();
-  const std::int64_t width = info.width;
-  const std::int64_t height = std::llabs(static_cast<std::int64_t>(info.height));
-  if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide || width * height > kMaxPixels) {
-    Invalid();
-  }
-
-  BitFields fields = DefaultBitFields(info.bit_count);
-  if (info.compression == kBitFields) {
-    fields = {ChannelMask(in.ReadUInt32()), ChannelMask(in.ReadUInt32()), ChannelMask(in.ReadUInt32())};
-  }
-  std::vector<std::uint32_t> palette;
-  if (info.bit_count <= 8) {
-    const std::uint32_t full = 1u << info.bit_count;
-    const std::uint32_t used = info.colours_used == 0 || info.colours_used > full ? full : info.colours_used;
-    palette = ReadPalette(image, in.Position(), static_cast<int>(used));
-  }
-  if (bits_offset < in.Position() || bits_offset > image.size()) Invalid();
-  const std::string_view bits = image.substr(bits_offset);
-  const bool run_length = info.compression == kRle8 || info.compression == kRle4;
+  const BmpHeader header = ReadBmpHeader(image);
+  const std::vector<std::uint32_t> palette = ReadPalette(image, header);
+  const std::string_view bits = image.substr(header.bits_offset);
   // Uncompressed bits that cannot hold every row are refused before the
   // bitmap is allocated, so that a small file claiming a large picture
   // costs nothing. Run-length data may fill a large picture from a few
-  // bytes and is bounded by kMaxPixels alone.
-  if (!run_length && Stride(info) * static_cast<std::size_t>(height) > bits.size()) Invalid();
+  // bytes and is bounded by the header's pixel limit alone.
+  const std::size_t needed = header.Stride() * static_cast<std::size_t>(header.Height());
+  if (!header.RunLength() && needed > bits.size()) {
+    RefuseBitmap("its pixel bits hold " + std::to_string(bits.size()) + " bytes of the " + std::to_string(needed) +
+                 " its rows need");
+  }
 
-  platform::Bitmap bitmap = platform::Bitmap::Argb(static_cast<int>(width), static_cast<int>(height));
-  PixelSink sink(bitmap, info.height > 0);
-  if (run_length) {
-    DecodeRunLength(bits, info.compression == kRle4, palette, bitmap, sink);
+  platform::Bitmap bitmap = platform::Bitmap::Argb(header.Width(), header.Height());
+  PixelSink sink(bitmap, header.BottomUp());
+  if (header.RunLength()) {
+    DecodeRunLength(bits, header.compression == kBmpRle4, palette, bitmap, sink);
   } else {
-    DecodeUncompressed(bits, info, palette, fields, bitmap, sink);
+    DecodeUncompressed(bits, header, palette, bitmap, sink);
   }
   return bitmap;
 }
@@ -251,18 +155,17 @@ platform::Bitmap DecodeImage(std::string_view image) {
 }  // namespace
 
 platform::Bitmap ReadBmpImage(ByteReader& reader) {
-  std::string_view head = reader.Rest();
-  if (head.size() < kFileHeaderSize + kInfoHeaderSize || head[0] != 'B' || head[1] != 'M') Invalid();
-  ByteReader size_field(head.substr(2, 4));
-  const std::uint32_t size = size_field.ReadUInt32();
-  if (size < kFileHeaderSize + kInfoHeaderSize || size > head.size()) Invalid();
-  try {
-    platform::Bitmap bitmap = DecodeImage(head.substr(0, size));
-    reader.ReadBytes(size);
-    return bitmap;
-  } catch (const SkinError&) {
-    Invalid();
+  const std::string_view rest = reader.Rest();
+  if (!rest.starts_with("BM")) RefuseBitmap("it does not start with \"BM\"");
+  if (rest.size() < 6) RefuseBitmap("it ends inside its file header");
+  const std::uint32_t size = ByteReader(rest.substr(2, 4)).ReadUInt32();
+  if (size > rest.size()) {
+    RefuseBitmap("its file header gives a length of " + std::to_string(size) + " bytes, but only " +
+                 std::to_string(rest.size()) + " are there");
   }
+  platform::Bitmap bitmap = DecodeImage(rest.substr(0, size));
+  reader.ReadBytes(size);
+  return bitmap;
 }
 
 }  // namespace skin

@@ -26,7 +26,10 @@ class PictureReader {
   platform::Bitmap Read() {
     platform::Bitmap picture = skin::ReadBmpImage(stream_);
     pixels_ += static_cast<long long>(picture.width) * picture.height;
-    if (pixels_ > skin::kMaxSkinPixels) throw skin::SkinError(skin::kBitmapNotValid);
+    if (pixels_ > skin::kMaxSkinPixels) {
+      skin::RefuseBitmap("the skin's pictures together have more than " + std::to_string(skin::kMaxSkinPixels) +
+                         " pixels");
+    }
     return picture;
   }
 

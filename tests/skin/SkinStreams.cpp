@@ -15,12 +15,18 @@ void AppendUInt32(std::string& out, std::uint32_t value) {
 
 std::string BmpImage(int width, int height, int bit_count, std::uint32_t compression,
                      const std::string& extra, const std::string& bits, std::uint32_t colours_used) {
-  const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(extra.size());
+  return BmpImageWithMasks(40, {}, width, height, bit_count, compression, extra, bits, colours_used);
+}
+
+std::string BmpImageWithMasks(std::uint32_t header_size, const std::array<std::uint32_t, 4>& masks, int width,
+                              int height, int bit_count, std::uint32_t compression, const std::string& extra,
+                              const std::string& bits, std::uint32_t colours_used) {
+  const std::uint32_t offset = 14 + header_size + static_cast<std::uint32_t>(extra.size());
   std::string out = "BM";
   AppendUInt32(out, offset + static_cast<std::uint32_t>(bits.size()));
   AppendUInt32(out, 0);
   AppendUInt32(out, offset);
-  AppendUInt32(out, 40);
+  AppendUInt32(out, header_size);
   AppendUInt32(out, static_cast<std::uint32_t>(width));
   AppendUInt32(out, static_cast<std::uint32_t>(height));
   AppendUInt16(out, 1);
@@ -31,6 +37,11 @@ std::string BmpImage(int width, int height, int bit_count, std::uint32_t compres
   AppendUInt32(out, 2835);
   AppendUInt32(out, colours_used);
   AppendUInt32(out, 0);
+  if (header_size > 40) {
+    for (std::uint32_t mask : masks) AppendUInt32(out, mask);
+    AppendUInt32(out, 0x73524742);  // colour space "sRGB"
+    out.resize(14 + header_size, '\0');  // end points, gamma, intent, profile: unused
+  }
   return out + extra + bits;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,6 +19,12 @@ void AppendUInt32(std::string& out, std::uint32_t value);
 // colour table or bit-field masks) and `bits`.
 std::string BmpImage(int width, int height, int bit_count, std::uint32_t compression,
                      const std::string& extra, const std::string& bits, std::uint32_t colours_used = 0);
+
+// The same with a longer information header (108 bytes for version 4, 124
+// for version 5) that carries the red, green, blue and alpha `masks`.
+std::string BmpImageWithMasks(std::uint32_t header_size, const std::array<std::uint32_t, 4>& masks, int width,
+                              int height, int bit_count, std::uint32_t compression, const std::string& extra,
+                              const std::string& bits, std::uint32_t colours_used = 0);
 
 // A bottom-up 24-bit BMP whose pixel (x, y), y from the top, is colour(x, y)
 // as 0xRRGGBB.
