@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/ErrorReport.h"
 #include "platform/FileSystem.h"
 #include "skin/BmpReader.h"
 #include "skin/ByteReader.h"
@@ -25,12 +26,15 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
 }
 
-// The picture file's bytes, checked to be one BMP image whose file-header
-// size field equals its length, as the loader expects; files written by
-// tools that leave that field 0 get it filled in.
-std::string LoadPicture(const std::string& folder, const std::string& name) {
+// The bytes of the picture file that `key` of PICTURES names, checked to be
+// one BMP image whose file-header size field equals its length, as the
+// loader expects; files written by tools that leave that field 0 get it
+// filled in.
+std::string LoadPicture(const std::string& folder, const std::string& key, const std::string& name) {
   const std::optional<std::string> path = platform::FindFileIgnoringCase(folder, name);
-  if (!path) throw SkinError("The picture \"" + name + "\" is not in the folder \"" + folder + "\"");
+  if (!path) {
+    throw SkinError("The picture \"" + name + "\" of [PICTURES] " + key + " is not in the folder \"" + folder + "\"");
+  }
   std::string bytes = platform::ReadWholeFile(*path);
   if (bytes.size() >= 6 && bytes.size() <= UINT32_MAX) {
     const auto size = static_cast<std::uint32_t>(bytes.size());
@@ -40,7 +44,7 @@ std::string LoadPicture(const std::string& folder, const std::string& name) {
     ByteReader reader(bytes);
     ReadBmpImage(reader);
   } catch (const SkinError& error) {
-    throw SkinError("The picture \"" + *path + "\": " + error.what());
+    throw SkinError("The picture \"" + *path + "\" of [PICTURES] " + key + ": " + platform::ErrorText(error));
   }
   return bytes;
 }
@@ -79,18 +83,21 @@ std::string BuildSkinStream(const std::string& ini_path) {
       stream.push_back(static_cast<char>(kNoPicture));
     } else {
       stream.push_back(static_cast<char>(kPictureFollows));
-      stream += LoadPicture(folder, name);
+      stream += LoadPicture(folder, key, name);
     }
   }
 
   const SkinSection::NameList active = pictures.ReadNameList("activepictures");
   AppendInt32(stream, active.count < 0 ? 0 : active.count);
   for (int i = 0; i < active.count; ++i) {
+    // The item may be written with the list's name or with the bare number.
+    const std::string listed = "activepictures" + std::to_string(i);
+    const std::string key = ini.Value("PICTURES", listed) ? listed : std::to_string(i);
     const auto name = active.items.find(i);
     if (name == active.items.end() || name->second.empty()) {
-      throw SkinError("The skin \"" + ini_path + "\" names no file for active picture " + std::to_string(i));
+      throw SkinError("The skin \"" + ini_path + "\" names no file in [PICTURES] " + listed);
     }
-    stream += LoadPicture(folder, std::string(name->second));
+    stream += LoadPicture(folder, key, std::string(name->second));
   }
   stream += WithCrLf(text);
   return stream;

@@ -17,20 +17,25 @@ std::optional<int> ParseInteger(std::string_view text) {
   return value;
 }
 
-// Part `index` of a comma-separated list, keeping its digits only; a missing
-// part reads as empty and fails like one without digits.
-int DigitsOfPart(std::string_view text, int index) {
-  for (int i = 0; i < index && !text.empty(); ++i) {
-    const std::size_t comma = text.find(',');
-    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+// Part `index` of the comma-separated value of `key` in `section`, keeping
+// its digits only; a missing part reads as empty and fails like one without
+// digits. The failure says which line of the INI text it comes from.
+int DigitsOfPart(std::string_view section, std::string_view key, std::string_view value, int index) {
+  std::string_view part = value;
+  for (int i = 0; i < index && !part.empty(); ++i) {
+    const std::size_t comma = part.find(',');
+    part = comma == std::string_view::npos ? std::string_view() : part.substr(comma + 1);
   }
   std::string digits;
-  for (char c : text.substr(0, text.find(','))) {
+  for (char c : part.substr(0, part.find(','))) {
     if (c >= '0' && c <= '9') digits.push_back(c);
   }
-  const std::optional<int> value = ParseInteger(digits);
-  if (!value) throw SkinError("'" + digits + "' is not a valid integer value");
-  return *value;
+  const std::optional<int> number = ParseInteger(digits);
+  if (!number) {
+    ThrowWithDetail("'" + digits + "' is not a valid integer value",
+                    "[" + std::string(section) + "] " + std::string(key) + "=" + std::string(value));
+  }
+  return *number;
 }
 
 template <typename Enum, std::size_t N>
@@ -58,12 +63,15 @@ void SkinSection::Read(std::string_view key, std::string& value) const {
 }
 
 void SkinSection::Read(std::string_view key, Point& value) const {
-  if (auto text = ini_.Value(name_, key)) value = {DigitsOfPart(*text, 0), DigitsOfPart(*text, 1)};
+  if (auto text = ini_.Value(name_, key)) {
+    value = {DigitsOfPart(name_, key, *text, 0), DigitsOfPart(name_, key, *text, 1)};
+  }
 }
 
 void SkinSection::Read(std::string_view key, Rect& value) const {
   if (auto text = ini_.Value(name_, key)) {
-    value = {DigitsOfPart(*text, 0), DigitsOfPart(*text, 1), DigitsOfPart(*text, 2), DigitsOfPart(*text, 3)};
+    value = {DigitsOfPart(name_, key, *text, 0), DigitsOfPart(name_, key, *text, 1),
+             DigitsOfPart(name_, key, *text, 2), DigitsOfPart(name_, key, *text, 3)};
   }
 }
 

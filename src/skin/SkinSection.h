@@ -23,7 +23,8 @@ class SkinSection {
   void Read(std::string_view key, bool& value) const;
   void Read(std::string_view key, std::string& value) const;
   // Points and rectangles keep only the digits of each comma-separated part;
-  // a part left without digits throws "'' is not a valid integer value".
+  // a part left without digits throws "'' is not a valid integer value",
+  // with the section, key and value nested in it.
   void Read(std::string_view key, Point& value) const;
   void Read(std::string_view key, Rect& value) const;
   void Read(std::string_view key, FontStyle& value) const;

@@ -60,15 +60,17 @@ TEST(SkinCompiler, RefusesAMissingSectionOrPictureAndKeepsTheStream) {
   EXPECT_EQ(CompileError(folder), "The skin \"" + folder.File("skin.ini") + "\" has no section [FORMINFO]");
 
   folder.Write("skin.ini", Ini("picture=absent.bmp\n"));
-  EXPECT_EQ(CompileError(folder), "The picture \"absent.bmp\" is not in the folder \"" + folder.Path() + "\"");
+  EXPECT_EQ(CompileError(folder),
+            "The picture \"absent.bmp\" of [PICTURES] picture is not in the folder \"" + folder.Path() + "\"");
 
   folder.Write("skin.ini", Ini("activepicturescount=2\nactivepictures0=a.bmp\n"));
   folder.Write("a.bmp", skintest::Bmp24(1, 1, [](int, int) { return 0u; }));
-  EXPECT_EQ(CompileError(folder), "The skin \"" + folder.File("skin.ini") + "\" names no file for active picture 1");
+  EXPECT_EQ(CompileError(folder), "The skin \"" + folder.File("skin.ini") + "\" names no file in [PICTURES] activepictures1");
 
   folder.Write("bad.bmp", "BM not really");
   folder.Write("skin.ini", Ini("picture=bad.bmp\n"));
-  EXPECT_EQ(CompileError(folder), "The picture \"" + folder.File("bad.bmp") + "\": Bitmap image is not valid");
+  EXPECT_EQ(CompileError(folder), "The picture \"" + folder.File("bad.bmp") +
+                                      "\" of [PICTURES] picture: Bitmap image is not valid: it ends inside its file header");
 
   TskCompressedStoredSkin stored;
   stored.CompressedStream = "kept";

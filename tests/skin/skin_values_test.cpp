@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/ErrorReport.h"
 #include "skin/IniText.h"
 #include "skin/SkinError.h"
 #include "skin/SkinSection.h"
@@ -108,13 +109,14 @@ TEST(SkinValues, PointsAndRectanglesKeepOnlyDigits) {
   EXPECT_EQ(ReadAll("point=-1,-2\n").point, (skin::Point{1, 2}));
 }
 
-TEST(SkinValues, APartWithoutDigitsIsNoValidInteger) {
-  for (const char* body : {"rect=1,,3,4\n", "rect=1,2,3\n", "point=a,1\n", "rect=\n"}) {
+TEST(SkinValues, APartWithoutDigitsIsNoValidIntegerAndNamesItsLine) {
+  for (const char* line : {"rect=1,,3,4", "rect=1,2,3", "point=a,1", "rect="}) {
     try {
-      ReadAll(body);
-      ADD_FAILURE() << body;
+      ReadAll(std::string(line) + "\n");
+      ADD_FAILURE() << line;
     } catch (const skin::SkinError& e) {
-      EXPECT_STREQ(e.what(), "'' is not a valid integer value") << body;
+      EXPECT_STREQ(e.what(), "'' is not a valid integer value") << line;
+      EXPECT_EQ(platform::ErrorText(e), "'' is not a valid integer value: [S] " + std::string(line));
     }
   }
   EXPECT_THROW(ReadAll("rect=99999999999,1,1,1\n"), skin::SkinError);

@@ -6,9 +6,11 @@
 
 #include <exception>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/ErrorReport.h"
 #include "platform/FileSystem.h"
 #include "skin/SkinCompiler.h"
 #include "skin/TskCompressedStoredSkin.h"
@@ -29,20 +31,35 @@ std::string Describe(const std::string& name, const platform::Bitmap& picture) {
          std::to_string(picture.height);
 }
 
+// Runs a step that reads the skin file `path`. The loader's own messages
+// ("Stream read error", a value that is no integer) do not say which file
+// they come from, so what the step throws is made to name it, unless it does
+// already.
+template <typename Step>
+void Reading(const std::string& path, Step step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    const std::string text = platform::ErrorText(error);
+    if (text.find('"' + path + '"') != std::string::npos) throw;
+    throw std::runtime_error("The skin \"" + path + "\": " + text);
+  }
+}
+
 int Compile(const std::string& ini_path, const std::string& out_path) {
   TskCompressedStoredSkin stored;
   stored.CompileSkinFolder(ini_path);
   // Load what was built, so that a value the program could not read is
   // refused here rather than at start-up.
   TskData check;
-  check.LoadCompressedStoredSkin(stored);
+  Reading(ini_path, [&] { check.LoadCompressedStoredSkin(stored); });
   platform::WriteWholeFileAtomically(out_path, skin::CompressedSkinFile(stored.CompressedStream));
   return 0;
 }
 
 int List(const std::string& path) {
   TskData skin_data;
-  skin_data.LoadFromCompressedFile(path);
+  Reading(path, [&] { skin_data.LoadFromCompressedFile(path); });
   if (skin_data.SkinEmpty()) {
     std::cerr << "tarvik-skinc: \"" << path << "\" holds no skin this program can load\n";
     return kFailure;
@@ -74,7 +91,7 @@ int main(int argc, char** argv) {
     if (std::string_view(argv[1]) == "--list") return List(argv[2]);
     return Compile(argv[1], argv[2]);
   } catch (const std::exception& error) {
-    std::cerr << "tarvik-skinc: " << error.what() << "\n";
+    std::cerr << "tarvik-skinc: " << platform::ErrorText(error) << "\n";
     return kFailure;
   }
 }
