@@ -20,7 +20,6 @@ struct BmpHeader {
   std::uint32_t colour_table_entries = 0;
   std::uint32_t bits_offset = 0;
 
-  int Width() const { return width; }
   int Height() const { return height < 0 ? -height : height; }
   bool BottomUp() const { return height > 0; }
   bool RunLength() const { return compression == kBmpRle8 || compression == kBmpRle4; }

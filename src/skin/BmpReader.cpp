@@ -142,7 +142,7 @@ platform::Bitmap DecodeImage(std::string_view image) {
                  " its rows need");
   }
 
-  platform::Bitmap bitmap = platform::Bitmap::Argb(header.Width(), header.Height());
+  platform::Bitmap bitmap = platform::Bitmap::Argb(header.width, header.Height());
   PixelSink sink(bitmap, header.BottomUp());
   if (header.RunLength()) {
     DecodeRunLength(bits, header.compression == kBmpRle4, palette, bitmap, sink);
