@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/ErrorReport.h"
 #include "platform/FileSystem.h"
 #include "skin/SkinError.h"
 #include "skin/SkinStreams.h"
@@ -49,13 +50,20 @@ struct SkinFixture : testing::Test {
     folder.Write("dbskin.dat", bytes);
     data.LoadFromCompressedFile(folder.File("dbskin.dat"));
   }
-  void ExpectLoadFails(const std::string& bytes, const std::string& message) {
+  // `message` is the error's own text, `shown` what the error report shows
+  // the user: the message and any detail after it.
+  void ExpectLoadFails(const std::string& bytes, const std::string& message, std::string shown = {}) {
+    std::string reported;
+    platform::SetErrorPresenter([&](const std::string& text) { reported = text; });
     try {
       LoadFile(bytes);
       ADD_FAILURE() << "loaded";
     } catch (const std::exception& e) {
       EXPECT_EQ(e.what(), message);
+      platform::ReportCurrentException();
     }
+    platform::SetErrorPresenter({});
+    EXPECT_EQ(reported, shown.empty() ? message : shown);
   }
 };
 
@@ -189,18 +197,21 @@ TEST_F(SkinFixture, StreamFaultsLeaveTheSkinClearedWithoutSkinChanged) {
     std::string file;
     std::string message;
     std::size_t controls_kept;
+    std::string shown;
   } cases[] = {
-      {CompressedFile(3, static_cast<std::int32_t>(damaged.size()), damaged), "compression error", 0},
+      {CompressedFile(3, static_cast<std::int32_t>(damaged.size()), damaged), "compression error", 0, {}},
       {CompressedFile(3, static_cast<std::int32_t>(zlib.size() - 10), zlib.substr(0, zlib.size() - 10)),
-       "compression error", 0},
-      {CompressedFile(3, 0, zlib), "compression error", 0},  // N = 0: the whole file is taken
-      {CompressedFile(bad_picture), "Bitmap image is not valid", 0},
-      {CompressedFile(bad_rect), "'' is not a valid integer value", 2},
+       "compression error", 0, {}},
+      {CompressedFile(3, 0, zlib), "compression error", 0, {}},  // N = 0: the whole file is taken
+      {CompressedFile(bad_picture), "Bitmap image is not valid", 0,
+       "Bitmap image is not valid: it does not start with \"BM\""},
+      {CompressedFile(bad_rect), "'' is not a valid integer value", 2,
+       "'' is not a valid integer value: [broken] skinrect=1,,2,3"},
   };
   for (const auto& c : cases) {
     LoadFile(CompressedFile(ValidStream()));
     owner.received.clear();
-    ExpectLoadFails(c.file, c.message);
+    ExpectLoadFails(c.file, c.message, c.shown);
     EXPECT_TRUE(data.SkinEmpty()) << c.message;
     EXPECT_EQ(data.SkinControls().size(), c.controls_kept) << c.message;
     EXPECT_THAT(owner.Messages(), ElementsAre(SkinMessage::SkinChanging)) << c.message;
@@ -213,7 +224,8 @@ TEST_F(SkinFixture, PicturesThatClaimMoreThanTheSkinsPixelBudgetAreRefused) {
   const std::string huge = skintest::BmpImage(4096, 4096, 8, 1, palette, std::string("\x00\x01", 2), 2);
   skintest::StreamPictures pictures;
   pictures.active.assign(3, huge);
-  ExpectLoadFails(CompressedFile(SkinStream(3, pictures, SkinIni({}, {}))), "Bitmap image is not valid");
+  ExpectLoadFails(CompressedFile(SkinStream(3, pictures, SkinIni({}, {}))), "Bitmap image is not valid",
+                  "Bitmap image is not valid: the skin's pictures together have more than 33554432 pixels");
   EXPECT_TRUE(data.SkinEmpty());
 }
 
