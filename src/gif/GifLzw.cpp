@@ -213,8 +213,22 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
 
   CodeReader reader(encoded.substr(1));
   RowWriter writer(target);
+  // The code after a clear code starts the first string: it is shown as a
+  // literal and adds no table entry, having no string before it.
+  auto startFirstString = [&](int first) {
+    oldCode = first;
+    lastChar = static_cast<std::uint8_t>(first & literalMask);
+    writer.PutPixel(lastChar);
+  };
   int code = 0;
   bool haveCode = reader.NextCode(codeSize, code);
+  // Data need not start with a clear code: the table starts out as a clear
+  // code leaves it, so the first code starts the first string all the same.
+  // Damaged data still ends at its first code that is not a clear code.
+  if (haveCode && code != clearCode && code != endCode && !corrupted) {
+    startFirstString(code);
+    haveCode = reader.NextCode(codeSize, code);
+  }
   while (haveCode && code != endCode && !writer.Done()) {
     if (code == clearCode) {
       codeSize = initialCodeSize;
@@ -222,9 +236,7 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
       freeCode = firstFree;
       haveCode = reader.NextCode(codeSize, code);
       if (!haveCode) break;
-      oldCode = code;
-      lastChar = static_cast<std::uint8_t>(code & literalMask);
-      writer.PutPixel(lastChar);
+      startFirstString(code);
       tableFull = false;
     } else if (!corrupted && code < freeCode && WriteInPlace(code, writer, prefix, suffix, length, literalMask, lastChar)) {
       AddCode(oldCode, lastChar, tableFull, freeCode, codeSize, tableLimit, prefix, suffix, length);
