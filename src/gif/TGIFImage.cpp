@@ -104,13 +104,17 @@ void TGIFImage::ReadBlocks(GifByteReader& reader) {
   TLoopInfo loop;
   std::uint8_t introducer = reader.ReadByteLenient();
   while (introducer != 0 && introducer != kTrailer && !reader.AtEnd()) {
-    std::vector<TExtension> run = ReadExtensionRun(reader, introducer, loop);
+    TExtensionRun run = ReadExtensionRun(reader, introducer, loop);
     hasLoopExtension_ = loop.HasLoopExtension;
     loopCount_ = loop.LoopCount;
+    // Data cut off inside an extension ends the picture there, as data cut
+    // off inside the last image does; only with no frame before it is there
+    // nothing to show.
+    if (run.CutOff && frames_.empty()) throw EGIFError(kStreamReadError);
     if (introducer == kImageIntroducer) {
       auto frame = std::make_unique<TGIFFrame>();
       if (data.GlobalColors.Count > 0) frame->Item->ColorBits = data.ColorBits;
-      frame->Extensions = std::move(run);
+      frame->Extensions = std::move(run.Kept);
       ReadImageBlock(reader, data, logicalWidth_, logicalHeight_, *frame);
       frames_.push_back(std::move(frame));
       if (reader.AtEnd()) {
@@ -121,8 +125,8 @@ void TGIFImage::ReadBlocks(GifByteReader& reader) {
         if (introducer != kExtensionIntroducer && introducer != kImageIntroducer && introducer != kTrailer)
           introducer = 0;
       }
-    } else if (data.Comments.empty() && !run.empty()) {
-      AddComments(run);
+    } else if (data.Comments.empty() && !run.Kept.empty()) {
+      AddComments(run.Kept);
     } else if (introducer != 0 && introducer != kTrailer) {
       throw EGIFError(kStreamReadError);
     }
