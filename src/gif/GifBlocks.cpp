@@ -139,17 +139,20 @@ void ReadImageBlock(GifByteReader& reader, const TGIFData& data, int logicalWidt
       item.Colors.Clear();
     }
 
-    item.EncodedData.push_back(static_cast<char>(reader.ReadByteExact()));
+    const std::size_t start = reader.Position();
+    reader.ReadByteExact();
+    std::size_t end = reader.Position();
     while (!reader.AtEnd()) {
       const std::uint8_t length = reader.ReadByteLenient();
       if (length > reader.Remaining()) {
         frame.DataCorrupted = true;
         break;
       }
-      item.EncodedData.push_back(static_cast<char>(length));
-      item.EncodedData.append(reader.TakeExact(length));
+      reader.TakeExact(length);
+      end = reader.Position();
       if (length == 0) break;
     }
+    item.EncodedData = reader.Passed(start, end);
 
     frame.FrameLeft = ReadU16(descriptor);
     frame.FrameTop = ReadU16(descriptor + 2);
@@ -159,7 +162,7 @@ void ReadImageBlock(GifByteReader& reader, const TGIFData& data, int logicalWidt
     if (!frame.HasLocalColors) item.Colors = data.GlobalColors;
     ApplyGraphicControls(frame);
   } catch (...) {
-    item.EncodedData.clear();
+    item.EncodedData = {};
     throw;
   }
 }

@@ -32,7 +32,8 @@ struct TExtensionRun {
 TExtensionRun ReadExtensionRun(GifByteReader& reader, std::uint8_t& introducer, TLoopInfo& loop);
 
 // Reads one image (after its ',') into `frame`; `frame.Extensions` must
-// already hold the extensions that preceded it.
+// already hold the extensions that preceded it, and `frame.Item->Stream` the
+// data `reader` reads, which the frame's encoded data will point into.
 void ReadImageBlock(GifByteReader& reader, const TGIFData& data, int logicalWidth, int logicalHeight,
                     TGIFFrame& frame);
 

@@ -46,14 +46,15 @@ void TGIFImage::ReadGifStream(std::int64_t size, std::istream& stream, bool deco
   std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (!bytes.empty() && !stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
     throw EGIFError(kStreamReadError);
-  LoadFromMemory(bytes, decodeFirst);
+  LoadFromMemory(std::move(bytes), decodeFirst);
 }
 
-void TGIFImage::LoadFromMemory(std::string_view bytes, bool decodeFirst) {
+void TGIFImage::LoadFromMemory(std::string bytes, bool decodeFirst) {
   Reset();
   if (!bytes.empty()) {
-    GifByteReader reader(bytes);
-    ReadBlocks(reader);
+    const auto stream = std::make_shared<const std::string>(std::move(bytes));
+    GifByteReader reader(*stream);
+    ReadBlocks(reader, stream);
   }
   if (!frames_.empty()) {
     activeFrame_ = 0;
@@ -71,7 +72,7 @@ void TGIFImage::LoadFromMemory(std::string_view bytes, bool decodeFirst) {
   if (OnChange) OnChange();
 }
 
-void TGIFImage::ReadBlocks(GifByteReader& reader) {
+void TGIFImage::ReadBlocks(GifByteReader& reader, const std::shared_ptr<const std::string>& stream) {
   std::uint8_t signature[3];
   reader.ReadLenient(signature, 3);
   if (!EqualsIgnoringCase(signature, "GIF")) throw EGIFError(kUnknownVersion);
@@ -114,6 +115,7 @@ void TGIFImage::ReadBlocks(GifByteReader& reader) {
     if (introducer == kImageIntroducer) {
       auto frame = std::make_unique<TGIFFrame>();
       if (data.GlobalColors.Count > 0) frame->Item->ColorBits = data.ColorBits;
+      frame->Item->Stream = stream;
       frame->Extensions = std::move(run.Kept);
       ReadImageBlock(reader, data, logicalWidth_, logicalHeight_, *frame);
       frames_.push_back(std::move(frame));

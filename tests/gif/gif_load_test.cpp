@@ -189,7 +189,7 @@ TEST(GifLoad, DataCutInsideASubBlockMarksTheFrameCorrupted) {
 TEST(GifLoad, ExtensionCutOffAfterTheLastImageKeepsTheFrames) {
   const std::string frames = GifWriter(2, 2, kFourColors).Frame(Solid(2, 2, 1)).Frame(Solid(2, 2, 2)).Finish(false);
   const std::string tails[] = {
-      std::string("\x21\xFE\x03two\x10cut", 10),                  // comment cut inside its second block
+      std::string("\x21\xFE\x03two\x10" "cut", 10),              // comment cut inside its second block
       std::string("\x21\xFF\x0B" "NETSCAPE2.0" "\x03\x01", 16),  // loop extension cut inside its block
       std::string("\x21\xF9\x04\x00\x05\x00\x00\x00\x21", 9),    // cut right after an introducer
   };
