@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <string_view>
+#include <string>
 
 #include "gif/BitmapDrawing.h"
 #include "gif/GifFrameComposer.h"
@@ -24,7 +24,7 @@ bool SmallEnough(std::int64_t width, std::int64_t height) { return width * heigh
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   gif::TGIFImage image;
   try {
-    image.LoadFromMemory(std::string_view(reinterpret_cast<const char*>(data), size), false);
+    image.LoadFromMemory(std::string(reinterpret_cast<const char*>(data), size), false);
   } catch (const std::exception&) {
     return 0;
   }

@@ -2,17 +2,16 @@
 // giflib (DGifSlurp plus the same composition), with the time ratio printed
 // at the end. The GIFs are made by ImageMagick on the first run and kept.
 #include <benchmark/benchmark.h>
-#include <gif_lib.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "GiflibFrames.h"
 #include "gif/GifFrameComposer.h"
 #include "gif/TGIFImage.h"
 #include "platform/FileSystem.h"
@@ -69,72 +68,14 @@ void BM_Tarvik(benchmark::State& state, const BenchGif* gif) {
   }
 }
 
-struct MemoryReader {
-  const std::string* bytes;
-  std::size_t pos = 0;
-};
-
-int ReadFromMemory(GifFileType* file, GifByteType* out, int count) {
-  auto* reader = static_cast<MemoryReader*>(file->UserData);
-  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count), reader->bytes->size() - reader->pos);
-  std::memcpy(out, reader->bytes->data() + reader->pos, n);
-  reader->pos += n;
-  return static_cast<int>(n);
-}
-
-// The usual composition over giflib's frames: disposal applied before the
-// next frame, the transparent index left out, 32-bit pixels.
-void ComposeGiflib(const GifFileType& file, std::vector<std::uint32_t>& canvas) {
-  const int width = file.SWidth;
-  const int height = file.SHeight;
-  canvas.assign(static_cast<std::size_t>(width) * height, 0);
-  std::vector<std::uint32_t> saved;
-  for (int f = 0; f < file.ImageCount; ++f) {
-    const SavedImage& image = file.SavedImages[f];
-    GraphicsControlBlock control{};
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(const_cast<GifFileType*>(&file), f, &control);
-    const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : file.SColorMap;
-    if (!map) continue;
-    std::uint32_t colors[256];
-    for (int i = 0; i < 256; ++i) {
-      const GifColorType c = map->Colors[i < map->ColorCount ? i : 0];
-      colors[i] = 0xFF000000u | c.Red << 16 | c.Green << 8 | c.Blue;
-    }
-    if (control.DisposalMode == DISPOSE_PREVIOUS) saved = canvas;
-    const GifImageDesc& d = image.ImageDesc;
-    for (int y = 0; y < d.Height && d.Top + y < height; ++y) {
-      const GifByteType* from = image.RasterBits + static_cast<std::size_t>(y) * d.Width;
-      std::uint32_t* to = canvas.data() + static_cast<std::size_t>(d.Top + y) * width + d.Left;
-      const int count = std::min(d.Width, width - d.Left);
-      for (int x = 0; x < count; ++x)
-        if (from[x] != control.TransparentColor) to[x] = colors[from[x]];
-    }
-    benchmark::DoNotOptimize(canvas.data());
-    if (control.DisposalMode == DISPOSE_BACKGROUND) {
-      for (int y = 0; y < d.Height && d.Top + y < height; ++y)
-        std::fill_n(canvas.data() + static_cast<std::size_t>(d.Top + y) * width + d.Left,
-                    std::min(d.Width, width - d.Left), 0u);
-    } else if (control.DisposalMode == DISPOSE_PREVIOUS) {
-      canvas.swap(saved);
-    }
-  }
-}
-
 void BM_Giflib(benchmark::State& state, const BenchGif* gif) {
   const std::string& bytes = GifBytes(*gif);
   std::vector<std::uint32_t> canvas;
   for (auto _ : state) {
-    MemoryReader reader{&bytes};
-    int error = 0;
-    GifFileType* file = DGifOpen(&reader, ReadFromMemory, &error);
-    if (!file || DGifSlurp(file) != GIF_OK) {
+    if (!gif_bench::ComposeWithGiflib(bytes, canvas, [](const std::uint32_t* pixels) { benchmark::DoNotOptimize(pixels); })) {
       state.SkipWithError("giflib could not read the GIF");
-      if (file) DGifCloseFile(file, &error);
       break;
     }
-    ComposeGiflib(*file, canvas);
-    DGifCloseFile(file, &error);
   }
 }
 

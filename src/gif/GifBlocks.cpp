@@ -20,14 +20,16 @@ std::string ReadHeader(GifByteReader& reader, std::size_t size) {
   return header;
 }
 
-std::vector<std::string> ReadDataBlocks(GifByteReader& reader) {
-  std::vector<std::string> blocks;
+// Reads sub-blocks up to the terminator or the end of the data. False when
+// the data ends inside a sub-block, which is then left out.
+bool ReadDataBlocks(GifByteReader& reader, std::vector<std::string>& blocks) {
   while (!reader.AtEnd()) {
     const std::uint8_t length = reader.ReadByteLenient();
     if (length == 0) break;
+    if (length > reader.Remaining()) return false;
     blocks.emplace_back(reader.TakeExact(length));
   }
-  return blocks;
+  return true;
 }
 
 // The identifier is compared over as many bytes as the header's block size
@@ -61,11 +63,18 @@ void ApplyGraphicControls(TGIFFrame& frame) {
 
 }  // namespace
 
-std::vector<TExtension> ReadExtensionRun(GifByteReader& reader, std::uint8_t& introducer, TLoopInfo& loop) {
-  std::vector<TExtension> run;
+TExtensionRun ReadExtensionRun(GifByteReader& reader, std::uint8_t& introducer, TLoopInfo& loop) {
+  TExtensionRun run;
   while (introducer == kExtensionIntroducer) {
+    // An introducer with nothing after it is an extension cut off before its
+    // label, not one with an unknown label.
+    if (reader.AtEnd()) {
+      run.CutOff = true;
+      break;
+    }
     const std::uint8_t label = reader.ReadByteLenient();
     TExtension extension;
+    bool complete = true;
     switch (label) {
       case 0xF9:
         extension.Kind = TExtensionKind::ExtGraphicControl;
@@ -74,30 +83,35 @@ std::vector<TExtension> ReadExtensionRun(GifByteReader& reader, std::uint8_t& in
       case 0x01:
         extension.Kind = TExtensionKind::ExtPlainText;
         extension.Header = ReadHeader(reader, kPlainTextHeaderSize);
-        extension.DataBlocks = ReadDataBlocks(reader);
+        complete = ReadDataBlocks(reader, extension.DataBlocks);
         break;
       case 0xFF:
         extension.Kind = TExtensionKind::ExtApplication;
         extension.Header = ReadHeader(reader, kApplicationHeaderSize);
-        extension.DataBlocks = ReadDataBlocks(reader);
+        complete = ReadDataBlocks(reader, extension.DataBlocks);
         break;
       case 0xFE:
         extension.Kind = TExtensionKind::ExtComment;
-        extension.DataBlocks = ReadDataBlocks(reader);
+        complete = ReadDataBlocks(reader, extension.DataBlocks);
         break;
       default:
         throw EGIFError(UnknownExtensionMessage(label));
     }
-    if (extension.Kind == TExtensionKind::ExtPlainText) run.clear();
+    if (extension.Kind == TExtensionKind::ExtPlainText) run.Kept.clear();
     if (extension.Kind == TExtensionKind::ExtApplication && IsLoopExtension(extension)) {
       const std::string& first = extension.DataBlocks.front();
       loop.HasLoopExtension = true;
       loop.LoopCount = std::min(ReadU16(reinterpret_cast<const std::uint8_t*>(first.data()) + 1), kMaxLoopCount);
     }
     if (extension.Kind == TExtensionKind::ExtGraphicControl || extension.Kind == TExtensionKind::ExtComment)
-      run.push_back(std::move(extension));
+      run.Kept.push_back(std::move(extension));
+    if (!complete) {
+      run.CutOff = true;
+      break;
+    }
     introducer = reader.AtEnd() ? kTrailer : reader.ReadByteLenient();
   }
+  if (run.CutOff) introducer = kTrailer;
   return run;
 }
 
@@ -125,17 +139,20 @@ void ReadImageBlock(GifByteReader& reader, const TGIFData& data, int logicalWidt
       item.Colors.Clear();
     }
 
-    item.EncodedData.push_back(static_cast<char>(reader.ReadByteExact()));
+    const std::size_t start = reader.Position();
+    reader.ReadByteExact();
+    std::size_t end = reader.Position();
     while (!reader.AtEnd()) {
       const std::uint8_t length = reader.ReadByteLenient();
       if (length > reader.Remaining()) {
         frame.DataCorrupted = true;
         break;
       }
-      item.EncodedData.push_back(static_cast<char>(length));
-      item.EncodedData.append(reader.TakeExact(length));
+      reader.TakeExact(length);
+      end = reader.Position();
       if (length == 0) break;
     }
+    item.EncodedData = reader.Passed(start, end);
 
     frame.FrameLeft = ReadU16(descriptor);
     frame.FrameTop = ReadU16(descriptor + 2);
@@ -145,7 +162,7 @@ void ReadImageBlock(GifByteReader& reader, const TGIFData& data, int logicalWidt
     if (!frame.HasLocalColors) item.Colors = data.GlobalColors;
     ApplyGraphicControls(frame);
   } catch (...) {
-    item.EncodedData.clear();
+    item.EncodedData = {};
     throw;
   }
 }

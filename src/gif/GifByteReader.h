@@ -37,6 +37,8 @@ class GifByteReader {
     std::memcpy(out, data_.data() + pos_, count);
     pos_ += count;
   }
+  // The bytes from `from` to `to` already passed.
+  std::string_view Passed(std::size_t from, std::size_t to) const { return data_.substr(from, to - from); }
   // The next `count` bytes without copying them; exact.
   std::string_view TakeExact(std::size_t count) {
     if (count > Remaining()) throw EGIFError(kStreamReadError);

@@ -13,39 +13,58 @@ constexpr int kMaxCodes = 4096;
 constexpr int kMaxCodeSize = 12;
 
 // Codes are packed least significant bit first across the data sub-blocks;
-// a zero-length block adds nothing and reading goes on after it. The blocks
-// are joined first, so that a code is one unaligned load and a shift.
+// a zero-length block adds nothing and reading goes on after it. The bits
+// are read straight from the blocks, skipping their length bytes, so that
+// decoding needs no joined copy of the data.
 class CodeReader {
  public:
-  explicit CodeReader(std::string_view blocks) {
-    data_.reserve(blocks.size() + sizeof(std::uint64_t));
-    std::size_t pos = 0;
-    while (pos < blocks.size()) {
-      const std::size_t length = static_cast<std::uint8_t>(blocks[pos++]);
-      const std::size_t available = std::min(length, blocks.size() - pos);
-      data_.insert(data_.end(), blocks.begin() + static_cast<std::ptrdiff_t>(pos),
-                   blocks.begin() + static_cast<std::ptrdiff_t>(pos + available));
-      pos += available;
-    }
-    bitCount_ = data_.size() * 8;
-    data_.resize(data_.size() + sizeof(std::uint64_t), 0);
-  }
+  explicit CodeReader(std::string_view blocks)
+      : data_(reinterpret_cast<const std::uint8_t*>(blocks.data())), size_(blocks.size()) {}
 
   // False when the data runs out before `size` more bits.
   bool NextCode(int size, int& code) {
-    if (bitPos_ + static_cast<std::size_t>(size) > bitCount_) return false;
-    std::uint64_t word;
-    std::memcpy(&word, data_.data() + (bitPos_ >> 3), sizeof word);
-    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-    code = static_cast<int>(word >> (bitPos_ & 7) & ((1u << size) - 1));
-    bitPos_ += static_cast<std::size_t>(size);
+    if (count_ < size) {
+      Refill();
+      if (count_ < size) return false;
+    }
+    code = static_cast<int>(bits_ & ((1u << size) - 1));
+    bits_ >>= size;
+    count_ -= size;
     return true;
   }
 
  private:
-  std::vector<std::uint8_t> data_;
-  std::size_t bitCount_ = 0;
-  std::size_t bitPos_ = 0;
+  // Tops the bit buffer up to more than 56 bits while data lasts; inside a
+  // sub-block several bytes come with one load.
+  void Refill() {
+    while (count_ <= 56) {
+      if (blockLeft_ == 0) {
+        if (pos_ == size_) return;
+        const std::size_t length = data_[pos_++];
+        blockLeft_ = std::min(length, size_ - pos_);
+      } else if (blockLeft_ >= 8) {
+        const int take = std::min(7, (64 - count_) / 8);
+        std::uint64_t word;
+        std::memcpy(&word, data_ + pos_, sizeof word);
+        if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+        bits_ |= (word & ((std::uint64_t{1} << (take * 8)) - 1)) << count_;
+        count_ += take * 8;
+        pos_ += static_cast<std::size_t>(take);
+        blockLeft_ -= static_cast<std::size_t>(take);
+      } else {
+        bits_ |= std::uint64_t{data_[pos_++]} << count_;
+        count_ += 8;
+        --blockLeft_;
+      }
+    }
+  }
+
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t pos_ = 0;
+  std::size_t blockLeft_ = 0;  // bytes of the current sub-block not yet read
+  std::uint64_t bits_ = 0;     // unread bits, the next one lowest
+  int count_ = 0;              // how many of them
 };
 
 // Places decoded pixels row by row, in interlaced order when asked; writes
@@ -213,8 +232,22 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
 
   CodeReader reader(encoded.substr(1));
   RowWriter writer(target);
+  // The code after a clear code starts the first string: it is shown as a
+  // literal and adds no table entry, having no string before it.
+  auto startFirstString = [&](int first) {
+    oldCode = first;
+    lastChar = static_cast<std::uint8_t>(first & literalMask);
+    writer.PutPixel(lastChar);
+  };
   int code = 0;
   bool haveCode = reader.NextCode(codeSize, code);
+  // Data need not start with a clear code: the table starts out as a clear
+  // code leaves it, so the first code starts the first string all the same.
+  // Damaged data still ends at its first code that is not a clear code.
+  if (haveCode && code != clearCode && code != endCode && !corrupted) {
+    startFirstString(code);
+    haveCode = reader.NextCode(codeSize, code);
+  }
   while (haveCode && code != endCode && !writer.Done()) {
     if (code == clearCode) {
       codeSize = initialCodeSize;
@@ -222,9 +255,7 @@ bool DecodeLzw(std::string_view encoded, int colorBits, const LzwTarget& target)
       freeCode = firstFree;
       haveCode = reader.NextCode(codeSize, code);
       if (!haveCode) break;
-      oldCode = code;
-      lastChar = static_cast<std::uint8_t>(code & literalMask);
-      writer.PutPixel(lastChar);
+      startFirstString(code);
       tableFull = false;
     } else if (!corrupted && code < freeCode && WriteInPlace(code, writer, prefix, suffix, length, literalMask, lastChar)) {
       AddCode(oldCode, lastChar, tableFull, freeCode, codeSize, tableLimit, prefix, suffix, length);

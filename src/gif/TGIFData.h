@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gif/TColorTable.h"
@@ -19,8 +21,11 @@ struct TGIFData {
 
 // One frame's encoded picture and colours, as read from the stream.
 struct TGIFItem {
-  // The LZW code size byte, then the data sub-blocks exactly as read.
-  std::string EncodedData;
+  // The LZW code size byte, then the data sub-blocks exactly as read: a view
+  // into the loaded stream, which `Stream` keeps for as long as the item
+  // lives, so that a load copies no image data.
+  std::shared_ptr<const std::string> Stream;
+  std::string_view EncodedData;
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   std::uint8_t DescriptorFlags = 0;

@@ -46,14 +46,15 @@ void TGIFImage::ReadGifStream(std::int64_t size, std::istream& stream, bool deco
   std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (!bytes.empty() && !stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
     throw EGIFError(kStreamReadError);
-  LoadFromMemory(bytes, decodeFirst);
+  LoadFromMemory(std::move(bytes), decodeFirst);
 }
 
-void TGIFImage::LoadFromMemory(std::string_view bytes, bool decodeFirst) {
+void TGIFImage::LoadFromMemory(std::string bytes, bool decodeFirst) {
   Reset();
   if (!bytes.empty()) {
-    GifByteReader reader(bytes);
-    ReadBlocks(reader);
+    const auto stream = std::make_shared<const std::string>(std::move(bytes));
+    GifByteReader reader(*stream);
+    ReadBlocks(reader, stream);
   }
   if (!frames_.empty()) {
     activeFrame_ = 0;
@@ -71,7 +72,7 @@ void TGIFImage::LoadFromMemory(std::string_view bytes, bool decodeFirst) {
   if (OnChange) OnChange();
 }
 
-void TGIFImage::ReadBlocks(GifByteReader& reader) {
+void TGIFImage::ReadBlocks(GifByteReader& reader, const std::shared_ptr<const std::string>& stream) {
   std::uint8_t signature[3];
   reader.ReadLenient(signature, 3);
   if (!EqualsIgnoringCase(signature, "GIF")) throw EGIFError(kUnknownVersion);
@@ -104,13 +105,18 @@ void TGIFImage::ReadBlocks(GifByteReader& reader) {
   TLoopInfo loop;
   std::uint8_t introducer = reader.ReadByteLenient();
   while (introducer != 0 && introducer != kTrailer && !reader.AtEnd()) {
-    std::vector<TExtension> run = ReadExtensionRun(reader, introducer, loop);
+    TExtensionRun run = ReadExtensionRun(reader, introducer, loop);
     hasLoopExtension_ = loop.HasLoopExtension;
     loopCount_ = loop.LoopCount;
+    // Data cut off inside an extension ends the picture there, as data cut
+    // off inside the last image does; only with no frame before it is there
+    // nothing to show.
+    if (run.CutOff && frames_.empty()) throw EGIFError(kStreamReadError);
     if (introducer == kImageIntroducer) {
       auto frame = std::make_unique<TGIFFrame>();
       if (data.GlobalColors.Count > 0) frame->Item->ColorBits = data.ColorBits;
-      frame->Extensions = std::move(run);
+      frame->Item->Stream = stream;
+      frame->Extensions = std::move(run.Kept);
       ReadImageBlock(reader, data, logicalWidth_, logicalHeight_, *frame);
       frames_.push_back(std::move(frame));
       if (reader.AtEnd()) {
@@ -121,8 +127,8 @@ void TGIFImage::ReadBlocks(GifByteReader& reader) {
         if (introducer != kExtensionIntroducer && introducer != kImageIntroducer && introducer != kTrailer)
           introducer = 0;
       }
-    } else if (data.Comments.empty() && !run.empty()) {
-      AddComments(run);
+    } else if (data.Comments.empty() && !run.Kept.empty()) {
+      AddComments(run.Kept);
     } else if (introducer != 0 && introducer != kTrailer) {
       throw EGIFError(kStreamReadError);
     }

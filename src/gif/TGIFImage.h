@@ -29,8 +29,8 @@ class TGIFImage {
   void LoadFile(const std::string& path);
   void LoadStream(std::istream& stream);
   void ReadGifStream(std::int64_t size, std::istream& stream, bool decodeFirst);
-  // The same load from bytes already in memory.
-  void LoadFromMemory(std::string_view bytes, bool decodeFirst = true);
+  // The same load from bytes already in memory, which the image keeps.
+  void LoadFromMemory(std::string bytes, bool decodeFirst = true);
 
   // Takes over a copy of `source`: its frames (sharing their encoded data)
   // and its image-wide facts; tells OnChange like a load.
@@ -70,7 +70,7 @@ class TGIFImage {
 
  private:
   void Reset();
-  void ReadBlocks(class GifByteReader& reader);
+  void ReadBlocks(class GifByteReader& reader, const std::shared_ptr<const std::string>& stream);
   void AddComments(const std::vector<TExtension>& run);
 
   std::vector<std::unique_ptr<TGIFFrame>> frames_;

@@ -65,13 +65,13 @@ class BitWriter {
 
 }  // namespace
 
-std::string EncodeLzw(const std::vector<std::uint8_t>& pixels, int minCodeSize) {
+std::string EncodeLzw(const std::vector<std::uint8_t>& pixels, int minCodeSize, bool leadingClearCode) {
   const int clear = 1 << minCodeSize;
   BitWriter writer;
   std::unordered_map<std::uint32_t, int> table;
   int next = clear + 2;
   int codeSize = minCodeSize + 1;
-  writer.Put(clear, codeSize);
+  if (leadingClearCode) writer.Put(clear, codeSize);
   if (!pixels.empty()) {
     int prefix = pixels[0];
     for (std::size_t i = 1; i < pixels.size(); ++i) {
@@ -155,7 +155,7 @@ GifWriter& GifWriter::Frame(const TestFrame& frame) {
   for (std::uint8_t pixel : frame.pixels) maxIndex = std::max<int>(maxIndex, pixel);
   int codeSize = 2;
   while ((1 << codeSize) <= maxIndex) ++codeSize;
-  bytes_ += EncodeLzw(frame.interlaced ? InterlacedOrder(frame) : frame.pixels, codeSize);
+  bytes_ += EncodeLzw(frame.interlaced ? InterlacedOrder(frame) : frame.pixels, codeSize, frame.leadingClearCode);
   return *this;
 }
 

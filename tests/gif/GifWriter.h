@@ -19,6 +19,7 @@ struct TestFrame {
   int transparentIndex = -1;
   int delayHundredths = 0;
   int disposal = 0;
+  bool leadingClearCode = true;  // other writers may leave it out
 };
 
 // Writes GIF streams for tests: real LZW compression, so that decoding is
@@ -39,7 +40,7 @@ class GifWriter {
 };
 
 // The code size byte, the data sub-blocks and the terminator for `pixels`.
-std::string EncodeLzw(const std::vector<std::uint8_t>& pixels, int minCodeSize);
+std::string EncodeLzw(const std::vector<std::uint8_t>& pixels, int minCodeSize, bool leadingClearCode = true);
 
 // Writes `bytes` to a fresh file under the test's temporary folder.
 std::string WriteTempFile(const std::string& name, const std::string& bytes);

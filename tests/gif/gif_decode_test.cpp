@@ -29,13 +29,17 @@ TEST(GifDecode, CompressedPicturesComeBackExactly) {
       frame.width = 123;
       frame.height = 77;
       frame.interlaced = interlaced;
+      // Some writers leave out the clear code at the start; the data is
+      // just as valid.
+      frame.leadingClearCode = colors != 16;
       // Runs and noise, so that long code chains and table resets both occur.
       for (int i = 0; i < frame.width * frame.height; ++i)
         frame.pixels.push_back(static_cast<std::uint8_t>(i % 97 < 60 ? (i / 500) % colors : random() % colors));
       TGIFImage image;
       image.LoadFromMemory(GifWriter(123, 77, Gradient(colors)).Frame(frame).Finish());
       const platform::Bitmap& bitmap = image.Frame(0).Bitmap();
-      EXPECT_EQ(bitmap.indexes, frame.pixels) << colors << " colours, interlaced " << interlaced;
+      EXPECT_EQ(bitmap.indexes, frame.pixels) << colors << " colours, interlaced " << interlaced << ", clear code first "
+                                              << frame.leadingClearCode;
       EXPECT_FALSE(image.Frame(0).DataCorrupted);
     }
   }
@@ -132,6 +136,10 @@ bool PlainDecode(const std::string& encoded, int colorBits, int width, int heigh
   int codeSize = codeSize0 + 1, limit = 1 << codeSize, free = clear + 2, old = 0, last = 0, code = 0;
   bool full = false;
   bool have = next(codeSize, code);
+  if (have && code != clear && code != end && !corrupted) {
+    old = code; last = code & mask; put(last);
+    have = next(codeSize, code);
+  }
   while (have && code != end && y < height) {
     if (code == clear) {
       codeSize = codeSize0 + 1; limit = 1 << codeSize; free = clear + 2;

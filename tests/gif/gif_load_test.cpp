@@ -186,6 +186,29 @@ TEST(GifLoad, DataCutInsideASubBlockMarksTheFrameCorrupted) {
   EXPECT_TRUE(image.Frame(0).DataCorrupted);
 }
 
+TEST(GifLoad, ExtensionCutOffAfterTheLastImageKeepsTheFrames) {
+  const std::string frames = GifWriter(2, 2, kFourColors).Frame(Solid(2, 2, 1)).Frame(Solid(2, 2, 2)).Finish(false);
+  const std::string tails[] = {
+      std::string("\x21\xFE\x03two\x10" "cut", 10),              // comment cut inside its second block
+      std::string("\x21\xFF\x0B" "NETSCAPE2.0" "\x03\x01", 16),  // loop extension cut inside its block
+      std::string("\x21\xF9\x04\x00\x05\x00\x00\x00\x21", 9),    // cut right after an introducer
+  };
+  for (const std::string& tail : tails) {
+    TGIFImage image;
+    int changes = 0;
+    image.OnChange = [&] { ++changes; };
+    image.LoadFromMemory(frames + tail);
+    EXPECT_EQ(image.FrameCount(), 2);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(image.Frame(0).HasBitmap());
+  }
+  TGIFImage comment;
+  comment.LoadFromMemory(frames + tails[0]);
+  EXPECT_THAT(comment.SharedData().Comments, testing::ElementsAre("two"));
+  // Without a frame before the cut there is nothing to show.
+  EXPECT_EQ(LoadError(GifWriter(2, 2, kFourColors).Raw(tails[0]).Finish(false)), "Stream read error");
+}
+
 TEST(GifLoad, StreamsAreReadFromTheirPositionAndMustHoldWhatIsAnnounced) {
   const std::string gif = GifWriter(2, 2, kFourColors).Frame(Solid(2, 2, 1)).Finish();
   std::istringstream stream("junk" + gif);

@@ -1,7 +1,8 @@
 // tarvik-gifdump's composed frames against ImageMagick's coalesced frames,
 // on GIFs made here with interlacing, local tables of 1, 4 and 8 bits, a
-// transparent colour, the disposal methods and odd sizes; and the tool's
-// description of the frames and its failures.
+// transparent colour, the disposal methods, odd sizes and image data without
+// a clear code first; and the tool's description of the frames and its
+// failures.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -123,6 +124,16 @@ std::vector<Case> Cases() {
     TestFrame fifth = Noise(2, 6, 8, 5, 16, 21);
     writer.Frame(first).Frame(second).Frame(third).Frame(fourth).Frame(fifth);
     cases.push_back({"previous_full_screen", writer.Finish(), false, 0, 5});
+  }
+  {  // image data that starts without a clear code, as some writers make it
+    GifWriter writer(21, 11, Palette(16, 22));
+    TestFrame first = Noise(0, 0, 21, 11, 16, 23);
+    first.leadingClearCode = false;
+    TestFrame second = Noise(3, 2, 9, 7, 16, 24);
+    second.leadingClearCode = false;
+    second.interlaced = true;
+    writer.Frame(first).Frame(second);
+    cases.push_back({"no_leading_clear", writer.Finish(), false, 0, 2});
   }
   return cases;
 }
