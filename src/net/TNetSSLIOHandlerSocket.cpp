@@ -63,6 +63,7 @@ void TNetSSLIOHandlerSocket::ConnectClient(const TNetConnectTarget& target) {
 void TNetSSLIOHandlerSocket::StartSession(const std::string& host) {
   if (!context_) context_ = std::make_shared<const TNetSSLContext>();
   host_ = host;
+  handshake_done_ = false;
   failed_ = false;
   socket_ = TNetSSLSocket{&Stack(), Binding()->Handle()};
   // Waits are the connection's business: the session only ever asks to be
@@ -90,7 +91,7 @@ bool TNetSSLIOHandlerSocket::HandshakeStep(int timeout_ms) {
     if (!ssl_) throw ENetConnClosedGracefully();
     ERR_clear_error();
     const int result = SSL_do_handshake(ssl_.get());
-    if (result == 1) return true;
+    if (result == 1) return handshake_done_ = true;
     const int error = SSL_get_error(ssl_.get(), result);
     if (error != SSL_ERROR_WANT_READ && error != SSL_ERROR_WANT_WRITE) RaiseHandshakeFailure(error);
     if (!WaitForSocket(error, TimeLeft(timeout_ms, start))) return false;
@@ -112,8 +113,9 @@ void TNetSSLIOHandlerSocket::RaiseHandshakeFailure(int error) {
   else
     reason = NetErrorText(socket_.LastError);
   ERR_clear_error();
-  throw ENetSSLHandshakeFailed("TLS handshake with " + host_ + " failed: " +
-                               (reason.empty() ? "socket error" : reason) + ".");
+  if (reason.empty()) reason = "socket error";
+  if (reason.back() == '.') reason.pop_back();
+  throw ENetSSLHandshakeFailed("TLS handshake with " + host_ + " failed: " + reason + ".");
 }
 
 bool TNetSSLIOHandlerSocket::WaitForSocket(int error, int timeout_ms) {
@@ -125,15 +127,16 @@ void TNetSSLIOHandlerSocket::Close() {
   if (ssl_) {
     // The goodbye tells the server the connection ended on purpose; it is
     // sent once and not waited for.
-    if (!failed_ && SSL_is_init_finished(ssl_.get())) SSL_shutdown(ssl_.get());
+    if (handshake_done_ && !failed_) SSL_shutdown(ssl_.get());
     ssl_.reset();
+    handshake_done_ = false;
     ERR_clear_error();
   }
   TNetIOHandlerSocket::Close();
 }
 
 bool TNetSSLIOHandlerSocket::Connected() const {
-  return ssl_ && SSL_is_init_finished(ssl_.get()) && TNetIOHandlerSocket::Connected();
+  return handshake_done_ && TNetIOHandlerSocket::Connected();
 }
 
 bool TNetSSLIOHandlerSocket::Readable(int timeout_ms) {

@@ -50,6 +50,10 @@ class TNetSSLIOHandlerSocket : public TNetIOHandlerSocket {
   TNetSSLSocket socket_;
   std::unique_ptr<SSL, Free> ssl_;
   std::string host_;
+  // Kept here rather than asked of the session, which counts itself as
+  // handshaking again while it reads a message of the server's after the
+  // handshake (a session ticket).
+  bool handshake_done_ = false;
   // After a fatal TLS error no goodbye may be sent.
   bool failed_ = false;
 };
