@@ -154,13 +154,16 @@ void TNetCustomHTTP::PrepareTarget() {
 
 void TNetCustomHTTP::ChooseEndpoint() {
   const int port = platform::IntegerFromText(current_uri_.Port);
-  if (!net_text::SameText(Host, current_uri_.Host) || Port != port) {
+  const bool https = net_text::SameText(current_uri_.Protocol, "https");
+  if (!net_text::SameText(Host, current_uri_.Host) || Port != port || UseTLS != https) {
     if (IsConnected()) CloseConnection();
     Host = current_uri_.Host;
     Port = port;
+    UseTLS = https;
   }
-  if (net_text::SameText(current_uri_.Protocol, "https") &&
-      !(IOHandler() && IOHandler()->IsSecure()))
+  // A handler of the caller's is used for every target, so it must be one
+  // that speaks TLS when the target asks for it.
+  if (https && IOHandler() && !IOHandlerOwned() && !IOHandler()->IsSecure())
     throw ENetIOHandlerPropInvalid();
   if (ProtocolVersion == pv1_0 && protocol_.Request.Connection.empty())
     protocol_.Request.Connection = "keep-alive";

@@ -15,9 +15,9 @@ struct TNetConnectTarget {
   int Timeout = 0;  // ms; 0 or -1: the anti-freeze's limit, or none
 };
 
-// The transport under a connection: plain sockets here; a TLS handler would
-// be another kind. Calls that fail return -1 and leave the table code of the
-// failure in LastError().
+// The transport under a connection: a plain socket, or TLS over one. Calls
+// that fail return -1 and leave the table code of the failure in
+// LastError().
 class TNetIOHandler {
  public:
   virtual ~TNetIOHandler() = default;
@@ -36,8 +36,8 @@ class TNetIOHandler {
   virtual std::ptrdiff_t Send(const char* data, std::size_t count) = 0;
   virtual int LastError() const = 0;
 
-  // True for a handler that encrypts (never in this program): cookies
-  // marked secure are sent only over such a handler, and https needs one.
+  // True for a handler that encrypts: cookies marked secure are sent only
+  // over such a handler, and https needs one.
   virtual bool IsSecure() const { return false; }
 
   TNetStatusEvent OnStatus;

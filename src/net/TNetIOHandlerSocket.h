@@ -30,8 +30,13 @@ class TNetIOHandlerSocket : public TNetIOHandler {
 
   TNetSocketHandle* Binding() const { return binding_.get(); }
 
- private:
+ protected:
+  TNetStack& Stack() const { return stack_user_.Stack(); }
+  // The limit a connect of `target` waits for, in ms; 0: none.
+  static int ConnectTimeout(const TNetConnectTarget& target);
   void Report(TNetStatus status, const std::string& text);
+
+ private:
 
   TNetStackUser stack_user_;
   std::unique_ptr<TNetSocketHandle> binding_;

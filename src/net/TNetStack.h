@@ -34,6 +34,8 @@ class TNetStack {
   // True when data (or the peer's close) can be read within `timeout_ms`;
   // a failing wait counts as not readable.
   bool WaitReadable(int fd, int timeout_ms);
+  // True when a send would not block within `timeout_ms`.
+  bool WaitWritable(int fd, int timeout_ms);
   void ShutdownSending(int fd);
   void Close(int fd);
   int SetNoDelay(int fd);

@@ -168,16 +168,25 @@ std::ptrdiff_t TNetStack::Receive(int fd, char* data, std::size_t count) {
   }
 }
 
-bool TNetStack::WaitReadable(int fd, int timeout_ms) {
-  // poll, not select: select cannot watch descriptors above FD_SETSIZE.
-  pollfd entry{fd, POLLIN, 0};
-  const int result = ::poll(&entry, 1, timeout_ms == kWaitForever ? -1 : timeout_ms);
+namespace {
+
+// poll, not select: select cannot watch descriptors above FD_SETSIZE.
+bool WaitFor(int fd, short events, int timeout_ms) {
+  pollfd entry{fd, events, 0};
+  const int result =
+      ::poll(&entry, 1, timeout_ms == TNetStack::kWaitForever ? -1 : timeout_ms);
   if (result < 0) {
     Fail(errno);
     return false;
   }
   return result == 1;
 }
+
+}  // namespace
+
+bool TNetStack::WaitReadable(int fd, int timeout_ms) { return WaitFor(fd, POLLIN, timeout_ms); }
+
+bool TNetStack::WaitWritable(int fd, int timeout_ms) { return WaitFor(fd, POLLOUT, timeout_ms); }
 
 void TNetStack::ShutdownSending(int fd) { ::shutdown(fd, SHUT_WR); }
 

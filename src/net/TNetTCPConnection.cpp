@@ -37,14 +37,15 @@ void TNetTCPConnection::DoDisconnected() {
 void TNetTCPConnection::OpenHandler(const TNetConnectTarget& target) {
   // Once the program is closing, no new connection may keep it waiting.
   if (TNetAntiFreezeBase::CallsAborted()) throw ENetOperationAborted();
-  if (!handler_) {
-    handler_ = std::make_shared<TNetIOHandlerSocket>();
+  if (handler_ && handler_->Connected()) throw ENetAlreadyConnected();
+  // An own handler left from a connection the peer closed may be of the
+  // wrong kind for this one.
+  if (!handler_ || handler_owned_) {
+    handler_ = MakeIOHandler();
     handler_owned_ = true;
     handler_->OnStatus = [this](TNetStatus status, const std::string& text) {
       Report(status, text);
     };
-  } else if (handler_->Connected()) {
-    throw ENetAlreadyConnected();
   }
   // A window handler running inside the connect may drop the handler; this
   // reference keeps it alive until the connect returns.
@@ -60,6 +61,10 @@ void TNetTCPConnection::OpenHandler(const TNetConnectTarget& target) {
   }
   Report(hsConnected, "Connected.");
   if (OnConnected) OnConnected();
+}
+
+std::shared_ptr<TNetIOHandler> TNetTCPConnection::MakeIOHandler() {
+  return std::make_shared<TNetIOHandlerSocket>();
 }
 
 void TNetTCPConnection::CloseConnection() {

@@ -38,6 +38,9 @@ class TNetTCPConnection {
   // none, the connection makes its own for each connection.
   void SetIOHandler(std::shared_ptr<TNetIOHandler> handler);
   TNetIOHandler* IOHandler() const { return handler_.get(); }
+  // True when the handler is the connection's own, made for the connection
+  // that is open (or was open last).
+  bool IOHandlerOwned() const { return handler_owned_; }
 
   void CloseConnection();
   // True while the socket is open; notices a peer close without raising.
@@ -82,6 +85,8 @@ class TNetTCPConnection {
  protected:
   // Connects the handler (making one when none is set) to `target`.
   void OpenHandler(const TNetConnectTarget& target);
+  // The handler the connection makes for itself, new for every connection.
+  virtual std::shared_ptr<TNetIOHandler> MakeIOHandler();
   // Called when a connection ends, locally or by the peer.
   virtual void DoDisconnected();
   void Report(TNetStatus status, const std::string& text);

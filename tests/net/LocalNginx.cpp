@@ -30,6 +30,13 @@ std::string ReplaceAll(std::string text, std::string_view from, const std::strin
   return text;
 }
 
+std::string ReadTemplate(const char* path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 // A port that was free a moment ago; nginx may still lose it to another
 // program, in which case the start is tried again.
 int FreePort() {
@@ -59,7 +66,8 @@ std::string NginxProgram() {
 
 }  // namespace
 
-LocalNginx::LocalNginx(const std::string& root) {
+LocalNginx::LocalNginx(const std::string& root, std::optional<LocalNginxTls> tls)
+    : tls_(std::move(tls)) {
   std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-nginx-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("no folder for nginx");
   prefix_ = pattern;
@@ -80,12 +88,24 @@ std::string LocalNginx::Url(std::string_view path) const {
   return "http://127.0.0.1:" + std::to_string(port_) + std::string(path);
 }
 
+std::string LocalNginx::SecureUrl(std::string_view path, std::string_view host) const {
+  return "https://" + std::string(host) + ":" + std::to_string(tls_port_) + std::string(path);
+}
+
+std::string LocalNginx::TlsSettings() const {
+  if (!tls_) return {};
+  std::string settings = ReadTemplate(TARVIK_NGINX_TLS_CONF_TEMPLATE);
+  settings = ReplaceAll(settings, "@TLS_PORT@", std::to_string(tls_port_));
+  settings = ReplaceAll(settings, "@CERTIFICATE@", tls_->Certificate);
+  return ReplaceAll(settings, "@KEY@", tls_->Key);
+}
+
 bool LocalNginx::Start(const std::string& root) {
-  std::ifstream in(TARVIK_NGINX_CONF_TEMPLATE);
-  std::stringstream text;
-  text << in.rdbuf();
   port_ = FreePort();
-  std::string config = ReplaceAll(text.str(), "@PREFIX@", prefix_);
+  tls_port_ = 0;
+  while (tls_ && (tls_port_ == 0 || tls_port_ == port_)) tls_port_ = FreePort();
+  std::string config = ReplaceAll(ReadTemplate(TARVIK_NGINX_CONF_TEMPLATE), "@TLS@", TlsSettings());
+  config = ReplaceAll(config, "@PREFIX@", prefix_);
   config = ReplaceAll(config, "@ROOT@", root);
   config = ReplaceAll(config, "@PORT@", std::to_string(port_));
   const std::string config_path = prefix_ + "/nginx.conf";
@@ -103,7 +123,7 @@ bool LocalNginx::Start(const std::string& root) {
   }
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (std::chrono::steady_clock::now() < deadline) {
-    if (Accepts(port_)) return true;
+    if (Accepts(port_) && (!tls_ || Accepts(tls_port_))) return true;
     int status = 0;
     if (::waitpid(pid_, &status, WNOHANG) == pid_) {
       pid_ = -1;
