@@ -1,10 +1,12 @@
-// Any Set-Cookie text from any host is stored or dropped without fault, and
-// the Cookie line for that host never carries a cookie without a value.
+// Any Set-Cookie text from any host is stored or dropped without fault, no
+// cookie is kept for a public suffix other than the host's own name, and the
+// Cookie line for that host never carries a cookie without a value.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "net/NetText.h"
+#include "net/PublicSuffix.h"
 #include "net/TNetCookieManager.h"
 #include "platform/Conversion.h"
 
@@ -12,6 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view text(reinterpret_cast<const char*>(data), size);
   const std::string host(net_text::Fetch(text, "\n"));
   TNetCookieManager manager;
+  manager.OnNewCookie = [&host](const TNetCookieRFC2109& cookie) {
+    if (cookie.Domain != host && IsPublicSuffix(cookie.Domain)) __builtin_trap();
+    return true;
+  };
   while (!text.empty()) {
     const std::string_view value = net_text::Fetch(text, "\n");
     try {

@@ -6,6 +6,7 @@ namespace {
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 char UpperCaseChar(char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+char LowerCaseChar(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 
 }  // namespace
 
@@ -25,6 +26,12 @@ std::string UpperCase(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = UpperCaseChar(c);
   return upper;
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = LowerCaseChar(c);
+  return lower;
 }
 
 bool SameText(std::string_view a, std::string_view b) {

@@ -14,6 +14,7 @@ std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
 
 std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
 
 // Takes the text up to the first `separator` out of `text` and returns it;

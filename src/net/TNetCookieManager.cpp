@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "net/NetText.h"
+#include "net/PublicSuffix.h"
 #include "platform/Conversion.h"
 
 namespace {
@@ -55,6 +56,10 @@ void TNetCookieManager::Store(std::unique_ptr<TNetCookieRFC2109> cookie, std::st
   cookie->SetCookie(text);
   if (cookie->Domain.empty()) cookie->Domain = std::string(host);
   if (!CookieDomainIsValid(cookie->Domain, host)) return;
+  // A server may not hand its cookie to every site under a public suffix
+  // (evil.com setting ".com"); only a host that is such a name itself may
+  // keep cookies of its own, and the store sends those to it alone.
+  if (cookie->Domain != host && IsPublicSuffix(cookie->Domain)) return;
   if (OnNewCookie && !OnNewCookie(*cookie)) return;
   cookies_.AddCookie(std::move(cookie));
 }

@@ -9,7 +9,8 @@
 
 // The HTTP client's cookie jar for one program run: takes the cookies of
 // every answer and gives each request its "Cookie" line. Nothing is kept
-// on disk.
+// on disk. A cookie for a public suffix ("com", "co.uk") is refused unless
+// it comes from that very host.
 class TNetCookieManager {
  public:
   // Asked before a valid cookie is stored; false drops it.

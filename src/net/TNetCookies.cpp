@@ -4,6 +4,7 @@
 
 #include "net/InternetDate.h"
 #include "net/NetText.h"
+#include "net/PublicSuffix.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ void TNetCookies::AddCookie(std::unique_ptr<TNetCookieRFC2109> cookie) {
   // Pushing out other domains' cookies would let one server end every
   // other server's sessions.
   if (count_ >= kMaxCookies) return;
-  if (domain == nullptr) domain = &domains_.emplace_back(Domain{cookie->Domain, {}});
+  if (domain == nullptr)
+    domain = &domains_.emplace_back(Domain{cookie->Domain, IsPublicSuffix(cookie->Domain), {}});
   domain->Cookies.Add(std::move(cookie));
   ++count_;
 }
@@ -84,7 +86,7 @@ std::vector<TNetCookieToSend> TNetCookies::CookiesFor(std::string_view host, std
   std::vector<TNetCookieToSend> chosen;
   std::shared_lock guard(lock_);
   for (const Domain& domain : domains_) {
-    if (!DomainCovers(domain.Name, host)) continue;
+    if (domain.HostOnly ? !net_text::SameText(domain.Name, host) : !DomainCovers(domain.Name, host)) continue;
     const auto& cookies = domain.Cookies.Cookies();
     for (auto i = cookies.rbegin(); i != cookies.rend(); ++i) {
       const TNetCookieRFC2109& cookie = **i;

@@ -60,7 +60,8 @@ class TNetCookies {
   void RemoveExpired();
 
   // Cookies for a request to `host` with the directory `path`, each domain
-  // walked from its newest cookie to its oldest.
+  // walked from its newest cookie to its oldest. A domain covers the hosts
+  // that end in it at a label boundary, a public suffix only itself.
   std::vector<TNetCookieToSend> CookiesFor(std::string_view host, std::string_view path,
                                            bool secure) const;
 
@@ -69,6 +70,9 @@ class TNetCookies {
  private:
   struct Domain {
     std::string Name;
+    // A public suffix: only the host of that very name may have stored
+    // cookies for it, and only that host gets them back.
+    bool HostOnly;
     TNetCookieList Cookies;
   };
 

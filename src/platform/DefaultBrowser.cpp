@@ -121,16 +121,17 @@ std::optional<std::string> DesktopEntryExec(std::string_view entry_text) {
   return std::nullopt;
 }
 
-std::optional<std::string> DefaultBrowserCommand() {
+std::optional<std::string> DefaultBrowserCommand(std::chrono::milliseconds lookup_limit) {
   if (const char* browser = std::getenv("BROWSER"); browser != nullptr && *browser != '\0') {
     // $BROWSER may list several commands separated by ":"; the first is
     // the user's choice.
     const std::string_view commands(browser);
     return std::string(TrimmedOfBlanks(commands.substr(0, commands.find(':'))));
   }
-  const auto entry_name = RunAndCapture({"xdg-settings", "get", "default-web-browser"});
-  if (!entry_name) return std::nullopt;
-  const std::string name(TrimmedOfBlanks(*entry_name));
+  const CapturedOutput entry_name = RunAndCapture({"xdg-settings", "get", "default-web-browser"}, lookup_limit);
+  if (entry_name.ending == CapturedOutput::Ending::TimedOut) return "xdg-open";
+  if (entry_name.ending == CapturedOutput::Ending::Failed) return std::nullopt;
+  const std::string name(TrimmedOfBlanks(entry_name.text));
   if (name.empty() || name.find('/') != std::string::npos) return std::nullopt;
   for (const std::string& folder : ApplicationFolders()) {
     const auto path = FindDesktopEntry(folder, name);

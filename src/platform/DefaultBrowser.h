@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -6,13 +7,19 @@
 
 namespace platform {
 
+// How long `xdg-settings` may take to name the default browser: a click
+// waits for it.
+constexpr std::chrono::milliseconds kBrowserLookupLimit{3000};
+
 // The command line of the user's default web browser: $BROWSER when set,
 // else the Exec= line of the desktop entry that `xdg-settings get
 // default-web-browser` names, looked up in $XDG_DATA_HOME and then
 // $XDG_DATA_DIRS (their applications folders, and the folders below them
 // that a "-" in the name may stand for); none when neither gives one, or
-// when the name holds a "/".
-std::optional<std::string> DefaultBrowserCommand();
+// when the name holds a "/". An `xdg-settings` that does not answer within
+// `lookup_limit` is stopped, and "xdg-open" stands in: it asks the same
+// desktop for the address's handler without keeping anyone waiting.
+std::optional<std::string> DefaultBrowserCommand(std::chrono::milliseconds lookup_limit = kBrowserLookupLimit);
 
 // The Exec= value of the [Desktop Entry] group of a desktop entry's text
 // (not of its [Desktop Action ...] groups, nor TryExec=), with the string

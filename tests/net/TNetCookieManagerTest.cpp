@@ -91,6 +91,24 @@ TEST(TNetCookieManager, DomainOnlyCoversHostsThatEndInIt) {
   EXPECT_EQ(HeaderFor(manager, "http://shop.example.net.attacker.net/"), "");
 }
 
+TEST(TNetCookieManager, NoCookieReachesEverySiteUnderAPublicSuffix) {
+  TNetCookieManager manager;
+  manager.StoreCookie("tld=1; path=/; domain=.com", "evil.com");
+  manager.StoreCookie("upper=1; path=/; domain=.COM", "evil.COM");
+  manager.StoreCookie("two=1; path=/; domain=.co.uk", "evil.co.uk");
+  manager.StoreCookie("private=1; path=/; domain=.github.io", "evil.github.io");
+  manager.StoreCookie("unknown=1; path=/; domain=.lan", "evil.lan");
+  EXPECT_EQ(manager.CookieCollection().CookieCount(), 0);
+  EXPECT_EQ(HeaderFor(manager, "http://bank.com/"), "");
+
+  manager.StoreCookie("site=1; path=/; domain=.example.co.uk", "shop.example.co.uk");
+  EXPECT_EQ(HeaderFor(manager, "http://www.example.co.uk/"), "site=1") << "a registrable domain still covers its hosts";
+  // A host that is a public suffix itself keeps its own cookies, for itself.
+  manager.StoreCookie("own=1; path=/", "github.io");
+  EXPECT_EQ(HeaderFor(manager, "http://github.io/"), "own=1");
+  EXPECT_EQ(HeaderFor(manager, "http://user.github.io/"), "");
+}
+
 TEST(CookieDomainIsValid, FollowsTheHostKind) {
   EXPECT_TRUE(CookieDomainIsValid("10.0.0.1", "10.0.0.1"));
   EXPECT_FALSE(CookieDomainIsValid(".0.0.1", "10.0.0.1"));

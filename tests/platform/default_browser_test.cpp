@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <signal.h>
+
+#include <chrono>
 #include <filesystem>
 
 #include "platform/DefaultBrowser.h"
@@ -115,6 +118,18 @@ TEST_F(DesktopEntryLookup, NothingWhenTheEntryOrTheAnswerIsMissing) {
   Entry("home", "empty.desktop", "");
   DefaultIs("empty.desktop");
   EXPECT_EQ(platform::DefaultBrowserCommand(), std::nullopt);
+}
+
+TEST_F(DesktopEntryLookup, ASlowLookupIsStoppedAndTheDesktopsOpenerStandsIn) {
+  Entry("home", "web.desktop", "/bin/browser %u");
+  // The sleeping child holds the output pipe as long as the script does.
+  folder.Write("bin/xdg-settings", "#!/bin/sh\necho $$ > \"$0.pid\"\nsleep 30\necho web.desktop\n");
+  ::chmod(folder.File("bin/xdg-settings").c_str(), 0755);
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(platform::DefaultBrowserCommand(std::chrono::milliseconds(300)), "xdg-open");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+  const std::string pid = folder.Read("bin/xdg-settings.pid");
+  EXPECT_NE(::kill(std::stoi(pid), 0), 0) << "killed and reaped";
 }
 
 TEST_F(DesktopEntryLookup, BrowserVariableComesFirst) {
