@@ -6,6 +6,8 @@
 
 #include "net/LocalNginx.h"
 #include "platform/FileSystem.h"
+#include "platform/ProcessStart.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TemporaryFolder.h"
 #include "update/install/ProgramLock.h"
 #include "update/install/Updater.h"
@@ -41,6 +43,14 @@ class RecordingHost : public update::TUpdaterHost {
   bool cancelled = false;
   std::function<void()> during_wait;
 };
+
+bool WaitFor(const std::function<bool()>& done) {
+  for (int tries = 0; tries < 200; ++tries) {
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
+}
 
 class UpdaterTest : public ::testing::Test {
  protected:
@@ -167,6 +177,24 @@ TEST_F(UpdaterTest, CancelDuringTheDownloadEndsWithoutAWord) {
   EXPECT_EQ(Update(), TUpdateOutcome::NothingInstalled);
   EXPECT_TRUE(host_.told.empty());
   EXPECT_EQ(Snapshot(app_.Path()), before_);
+}
+
+TEST_F(UpdaterTest, UpdaterProgramInstallsTheReleaseAndStartsTheNewProgram) {
+  std::filesystem::copy_file(TARVIK_UPDATER_PROGRAM, app_.File("Updater.exe"),
+                             std::filesystem::copy_options::overwrite_existing);
+  TFolderSnapshot release = NewRelease();
+  release["tarvik"] = "*#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/restarted\"\n";
+  Publish(release, "1.03", vendor_);
+  const std::vector<std::string> command = {app_.File("Updater.exe"), nginx_->Url("/liveupdate/project_tarvik/"),
+                                            "1.01999998092651", "A"};
+  ScopedEnvironment environment;
+  environment.Set("QT_QPA_PLATFORM", "offscreen");
+  EXPECT_TRUE(platform::RunAndCapture(command));
+  EXPECT_TRUE(WaitFor([this] { return app_.Has("restarted"); }));
+  TFolderSnapshot expected = before_;
+  for (const auto& [path, content] : release) expected[path] = content;
+  expected["restarted"] = "\n";
+  EXPECT_EQ(Snapshot(app_.Path()), expected);
 }
 
 TEST(UpdaterArguments, OnlyWhatTheProgramPassesIsTaken) {
