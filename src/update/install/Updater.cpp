@@ -1,5 +1,7 @@
 #include "update/install/Updater.h"
 
+#include <sys/file.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -9,6 +11,7 @@
 #include "net/TNetStringStream.h"
 #include "platform/FileSystem.h"
 #include "platform/LocaleNumbers.h"
+#include "platform/UniqueFd.h"
 #include "update/UpdateCheck.h"
 #include "update/install/ProgramLock.h"
 #include "update/install/ReleaseSwap.h"
@@ -33,13 +36,15 @@ class TUpdateFailure : public std::runtime_error {
 float VersionNumber(const std::string& text) { return OfferedVersion(text, platform::LocaleDecimalSeparator()); }
 
 // A file in the application folder that the download goes to, and that goes
-// again however the update ends.
+// again however the update ends. It is locked while it lives, so that the
+// next updater removes one that a killed updater left, and only such a one.
 class TDownloadFile {
  public:
-  explicit TDownloadFile(const std::string& app_folder) : path_(app_folder + ".tarvik-download-XXXXXX") {
-    const int fd = ::mkstemp(path_.data());
-    if (fd < 0) throw TUpdateFailure("The update cannot be downloaded into the program's folder." + kNothingChanged);
-    ::close(fd);
+  explicit TDownloadFile(const std::string& app_folder) : path_(app_folder + kDownloadName + ".tmp-XXXXXX") {
+    platform::RemoveAbandonedTemporaries(app_folder + kDownloadName);
+    lock_.Reset(::mkstemp(path_.data()));
+    if (!lock_.Valid() || ::flock(lock_.Get(), LOCK_EX) != 0)
+      throw TUpdateFailure("The update cannot be downloaded into the program's folder." + kNothingChanged);
   }
   ~TDownloadFile() { std::remove(path_.c_str()); }
   TDownloadFile(const TDownloadFile&) = delete;
@@ -47,7 +52,9 @@ class TDownloadFile {
   const std::string& Path() const { return path_; }
 
  private:
+  static constexpr const char* kDownloadName = ".tarvik-download";
   std::string path_;
+  platform::UniqueFd lock_;
 };
 
 class TUpdateRun {
