@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -19,6 +18,7 @@
 #include "skin/qt/SkinForm.h"
 #include "skin/stored/StoredSkin.h"
 #include "ui/MainUpdateHost.h"
+#include "ui/PendingEvents.h"
 #include "ui/QtText.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Image.h"
@@ -28,24 +28,6 @@
 #include "ui/controls/PageControl.h"
 #include "ui/controls/Panel.h"
 #include "update/UpdateCheck.h"
-
-namespace {
-
-// Bounds "all": a timer that keeps firing can hold the loop no longer than
-// one waiting slice of the anti-freeze, and the download goes on.
-constexpr int kAllPendingEventsMaxMs = 250;
-
-// All: until the queue is empty, events posted meanwhile included. One: a
-// single pass of the event dispatcher, the smallest share Qt hands out; the
-// download gets the thread back before anything posted during that pass.
-void HandlePendingEvents(TNetPendingMessages amount) {
-  if (amount == TNetPendingMessages::All)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, kAllPendingEventsMaxMs);
-  else
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-}  // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
     : QWidget(parent),
