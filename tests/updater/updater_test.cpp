@@ -189,7 +189,8 @@ TEST_F(UpdaterTest, UpdaterProgramInstallsTheReleaseAndStartsTheNewProgram) {
                                             "1.01999998092651", "A"};
   ScopedEnvironment environment;
   environment.Set("QT_QPA_PLATFORM", "offscreen");
-  EXPECT_TRUE(platform::RunAndCapture(command));
+  EXPECT_EQ(platform::RunAndCapture(command, std::chrono::seconds(60)).ending,
+            platform::CapturedOutput::Ending::Succeeded);
   EXPECT_TRUE(WaitFor([this] { return app_.Has("restarted"); }));
   TFolderSnapshot expected = before_;
   for (const auto& [path, content] : release) expected[path] = content;
