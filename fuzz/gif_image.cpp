@@ -1,7 +1,7 @@
 // Loads arbitrary bytes as a GIF (frame 0 left encoded until its size has
-// been looked at), decodes every frame and composes them as
-// the animator would, then draws a frame scaled: nothing may crash or touch
-// memory outside its buffers.
+// been looked at), decodes every frame and composes them as the animator
+// would, within a small limit on decoded frames, then draws a frame scaled:
+// nothing may crash or touch memory outside its buffers.
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -19,10 +19,14 @@ constexpr std::int64_t kMaxFuzzPixels = 1 << 20;
 
 bool SmallEnough(std::int64_t width, std::int64_t height) { return width * height <= kMaxFuzzPixels; }
 
+// Room for a few small decoded frames only, so that frames are dropped and
+// decoded again while others are drawn.
+constexpr std::uint64_t kDecodedFrameLimit = 1 << 12;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  gif::TGIFImage image;
+  gif::TGIFImage image(kDecodedFrameLimit);
   try {
     image.LoadFromMemory(std::string(reinterpret_cast<const char*>(data), size), false);
   } catch (const std::exception&) {

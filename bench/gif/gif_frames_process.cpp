@@ -2,8 +2,8 @@
 // composes every frame of it in order, as a viewer showing the animation
 // once would, with ENGINE "tarvik" (the banner's load and our composer) or
 // "giflib" (the file read whole, giflib's decoder and the usual
-// composition). compare_processes.sh times
-// the two as processes, so that start-up, allocation and page faults count.
+// composition). compare_processes.py times the two as processes, so that
+// start-up, allocation and page faults count.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>

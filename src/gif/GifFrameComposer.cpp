@@ -8,9 +8,8 @@
 namespace gif {
 namespace {
 
-Rect FrameRect(TGIFFrame& frame) {
-  const platform::Bitmap& picture = frame.Bitmap();
-  return Rect{frame.FrameLeft, frame.FrameTop, picture.width, picture.height};
+Rect FrameRect(const TGIFFrame& frame) {
+  return Rect{frame.FrameLeft, frame.FrameTop, frame.BitmapWidth(), frame.BitmapHeight()};
 }
 
 // Gives the pixels of `rect` that show the key colour alpha 0, so that the
@@ -31,7 +30,7 @@ void MarkKeyTransparent(platform::Bitmap& picture, const Rect& rect, TColor key)
 }  // namespace
 
 void GifFrameComposer::Reset() {
-  frameCache_.reset();
+  picture_ = platform::Bitmap{};
   cachedIndex_ = -1;
   cachedKey_ = clNone;
   cachedFill_ = clNone;
@@ -40,49 +39,51 @@ void GifFrameComposer::Reset() {
 const platform::Bitmap& GifFrameComposer::ComposeFrame(int index, TColor& key) {
   index = std::clamp(index, 0, image_.FrameCount() - 1);
   // Repainting the frame on show needs no work at all.
-  if (frameCache_ && cachedIndex_ == index) {
+  if (cachedIndex_ == index) {
     key = cachedKey_;
-    return *frameCache_;
+    return picture_;
   }
   // A frame that cannot be shown leaves the kept picture and CachedIndex as
-  // they were, instead of dropping the picture: it is still the right one
-  // for its frame, so showing that frame again, or the one after it, costs
-  // nothing more. Decoding first means the kept picture is never half
-  // drawn; a new picture is only kept once it is complete.
+  // they were: it is still the right one for its frame, so showing that
+  // frame again, or the one after it, costs nothing more. Decoding first
+  // means the kept picture is never half drawn by the frame shown.
   image_.Frame(index).Bitmap();
-  const bool reuse = frameCache_ && cachedIndex_ >= 0 && cachedIndex_ == index - 1 &&
+  const bool reuse = cachedIndex_ >= 0 && cachedIndex_ == index - 1 &&
                      image_.Frame(cachedIndex_).Disposal != DisposalPrevious;
   if (reuse) {
     if (image_.Frame(cachedIndex_).Disposal == DisposalBackground)
-      FillFrameRect(*frameCache_, cachedIndex_, cachedFill_, cachedKey_);
-    DrawFrame(*frameCache_, index, cachedKey_);
+      FillFrameRect(cachedIndex_, cachedFill_, cachedKey_);
+    DrawFrame(index, cachedKey_);
     cachedIndex_ = index;
     key = cachedKey_;
-    return *frameCache_;
+    return picture_;
   }
 
+  // The picture is built anew over the kept one, so that playing on
+  // allocates nothing; until it is complete it shows no frame, also when a
+  // frame before the one shown fails on the way.
+  cachedIndex_ = -1;
   TColor fill = clNone;
   TColor newKey = clNone;
-  std::unique_ptr<platform::Bitmap> picture = StartPicture(fill, newKey);
+  StartPicture(fill, newKey);
   const int first = StartFrame(index);
   for (int i = first; i < index; ++i) {
-    TGIFFrame& frame = image_.Frame(i);
+    const TGIFFrame& frame = image_.Frame(i);
     if (frame.Disposal == DisposalUnspecified || frame.Disposal == DisposalKeep)
-      DrawFrame(*picture, i, newKey);
+      DrawFrame(i, newKey);
     else if (frame.Disposal == DisposalBackground && i > first)
-      FillFrameRect(*picture, i, fill, newKey);
+      FillFrameRect(i, fill, newKey);
   }
-  DrawFrame(*picture, index, newKey);
+  DrawFrame(index, newKey);
 
-  frameCache_ = std::move(picture);
   cachedIndex_ = index;
   cachedKey_ = newKey;
   cachedFill_ = fill;
   key = newKey;
-  return *frameCache_;
+  return picture_;
 }
 
-std::unique_ptr<platform::Bitmap> GifFrameComposer::StartPicture(TColor& fill, TColor& key) {
+void GifFrameComposer::StartPicture(TColor& fill, TColor& key) {
   const int width = image_.ScreenWidth();
   const int height = image_.ScreenHeight();
   CheckPictureSize("logical screen", static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 4);
@@ -95,10 +96,9 @@ std::unique_ptr<platform::Bitmap> GifFrameComposer::StartPicture(TColor& fill, T
   } else {
     fill = windowColor_;
   }
-  auto picture = std::make_unique<platform::Bitmap>(platform::Bitmap::Argb(width, height));
-  FillRect(*picture, Rect{0, 0, width, height}, fill);
-  if (key != clNone) MarkKeyTransparent(*picture, Rect{0, 0, width, height}, key);
-  return picture;
+  if (picture_.width != width || picture_.height != height) picture_ = platform::Bitmap::Argb(width, height);
+  FillRect(picture_, Rect{0, 0, width, height}, fill);
+  if (key != clNone) MarkKeyTransparent(picture_, Rect{0, 0, width, height}, key);
 }
 
 // The nearest frame at or before `index` whose picture does not depend on
@@ -112,9 +112,9 @@ std::unique_ptr<platform::Bitmap> GifFrameComposer::StartPicture(TColor& fill, T
 int GifFrameComposer::StartFrame(int index) {
   int first = std::max(0, index);
   while (first > 0) {
-    TGIFFrame& frame = image_.Frame(first);
-    const platform::Bitmap& picture = frame.Bitmap();
-    const bool coversScreen = picture.width == image_.ScreenWidth() && picture.height == image_.ScreenHeight();
+    const TGIFFrame& frame = image_.Frame(first);
+    const bool coversScreen =
+        frame.BitmapWidth() == image_.ScreenWidth() && frame.BitmapHeight() == image_.ScreenHeight();
     const bool undone = frame.Disposal == DisposalPrevious && first < index;
     if (coversScreen && !undone &&
         (frame.TransparentColor == clNone || (frame.Disposal == DisposalBackground && first < index)))
@@ -124,17 +124,17 @@ int GifFrameComposer::StartFrame(int index) {
   return first;
 }
 
-void GifFrameComposer::DrawFrame(platform::Bitmap& picture, int index, TColor key) {
+void GifFrameComposer::DrawFrame(int index, TColor key) {
   TGIFFrame& frame = image_.Frame(index);
   const Rect rect = FrameRect(frame);
-  frame.FrameDraw(picture, rect, true);
-  if (key != clNone) MarkKeyTransparent(picture, rect, key);
+  frame.FrameDraw(picture_, rect, true);
+  if (key != clNone) MarkKeyTransparent(picture_, rect, key);
 }
 
-void GifFrameComposer::FillFrameRect(platform::Bitmap& picture, int index, TColor fill, TColor key) {
+void GifFrameComposer::FillFrameRect(int index, TColor fill, TColor key) {
   const Rect rect = FrameRect(image_.Frame(index));
-  FillRect(picture, rect, fill);
-  if (key != clNone) MarkKeyTransparent(picture, rect, key);
+  FillRect(picture_, rect, fill);
+  if (key != clNone) MarkKeyTransparent(picture_, rect, key);
 }
 
 }  // namespace gif

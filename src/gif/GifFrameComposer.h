@@ -1,5 +1,4 @@
 #pragma once
-#include <memory>
 
 #include "gif/GifColors.h"
 #include "gif/TGIFImage.h"
@@ -33,13 +32,14 @@ class GifFrameComposer {
   TColor CachedKey() const { return cachedKey_; }
 
  private:
-  std::unique_ptr<platform::Bitmap> StartPicture(TColor& fill, TColor& key);
+  void StartPicture(TColor& fill, TColor& key);
   int StartFrame(int index);
-  void DrawFrame(platform::Bitmap& picture, int index, TColor key);
-  void FillFrameRect(platform::Bitmap& picture, int index, TColor fill, TColor key);
+  void DrawFrame(int index, TColor key);
+  void FillFrameRect(int index, TColor fill, TColor key);
 
   TGIFImage& image_;
-  std::unique_ptr<platform::Bitmap> frameCache_;
+  // The picture of frame cachedIndex_; when that is -1 it shows no frame.
+  platform::Bitmap picture_;
   int cachedIndex_ = -1;
   TColor cachedKey_ = clNone;
   TColor cachedFill_ = clNone;

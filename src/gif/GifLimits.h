@@ -10,6 +10,10 @@ namespace gif {
 // 65535 header must be refused before anything the size of it is allocated.
 inline constexpr std::uint64_t kMaxPixelBytes = std::uint64_t{256} << 20;
 
+// The decoded frames of one picture together stay within this: a small file
+// may hold many frames each as large as a picture may be.
+inline constexpr std::uint64_t kMaxDecodedFrameBytes = kMaxPixelBytes;
+
 // `bytesPerPixel` is what the buffer that will hold the picture needs: one
 // for a decoded frame, four for the composed logical screen.
 inline void CheckPictureSize(const char* what, std::uint32_t width, std::uint32_t height,

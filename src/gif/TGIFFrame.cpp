@@ -4,6 +4,7 @@
 
 #include "gif/GifErrors.h"
 #include "gif/GifLzw.h"
+#include "gif/TGIFImage.h"
 
 namespace gif {
 namespace {
@@ -20,7 +21,12 @@ int DepthForColorBits(int colorBits) {
 }  // namespace
 
 const platform::Bitmap& TGIFFrame::Bitmap() {
-  if (!bitmap_ || bitmap_->IsEmpty()) DecodeFrame();
+  if (!bitmap_ || bitmap_->IsEmpty()) {
+    owner_.MakeRoomFor(*this, std::uint64_t{static_cast<std::uint32_t>(BitmapWidth())} *
+                                  static_cast<std::uint32_t>(BitmapHeight()));
+    DecodeFrame();
+  }
+  lastUse_ = owner_.NextUse();
   return *bitmap_;
 }
 

@@ -17,7 +17,8 @@ bool EqualsIgnoringCase(const std::uint8_t* bytes, const char* text) {
 
 }  // namespace
 
-TGIFImage::TGIFImage() : sharedData_(std::make_shared<TGIFData>()) {}
+TGIFImage::TGIFImage(std::uint64_t decodedFrameLimit)
+    : sharedData_(std::make_shared<TGIFData>()), decodedFrameLimit_(decodedFrameLimit) {}
 
 void TGIFImage::LoadFile(const std::string& path) { LoadFromMemory(platform::ReadWholeFile(path), true); }
 
@@ -113,7 +114,7 @@ void TGIFImage::ReadBlocks(GifByteReader& reader, const std::shared_ptr<const st
     // nothing to show.
     if (run.CutOff && frames_.empty()) throw EGIFError(kStreamReadError);
     if (introducer == kImageIntroducer) {
-      auto frame = std::make_unique<TGIFFrame>();
+      auto frame = std::make_unique<TGIFFrame>(*this);
       if (data.GlobalColors.Count > 0) frame->Item->ColorBits = data.ColorBits;
       frame->Item->Stream = stream;
       frame->Extensions = std::move(run.Kept);
@@ -149,7 +150,7 @@ void TGIFImage::Assign(const TGIFImage& source) {
   Reset();
   sharedData_ = source.sharedData_;
   for (const auto& frame : source.frames_) {
-    auto copy = std::make_unique<TGIFFrame>();
+    auto copy = std::make_unique<TGIFFrame>(*this);
     copy->Item = frame->Item;
     copy->Extensions = frame->Extensions;
     copy->FrameLeft = frame->FrameLeft;
@@ -172,6 +173,26 @@ void TGIFImage::Assign(const TGIFImage& source) {
   TransparentSwitch = source.TransparentSwitch;
   PaletteDirty = true;
   if (OnChange) OnChange();
+}
+
+std::uint64_t TGIFImage::DecodedBytes() const {
+  std::uint64_t total = 0;
+  for (const auto& frame : frames_) total += frame->DecodedBytes();
+  return total;
+}
+
+void TGIFImage::MakeRoomFor(const TGIFFrame& frame, std::uint64_t bytes) {
+  std::uint64_t total = DecodedBytes() - frame.DecodedBytes() + bytes;
+  while (total > decodedFrameLimit_) {
+    TGIFFrame* oldest = nullptr;
+    for (const auto& other : frames_)
+      if (other.get() != &frame && other->HasBitmap() && (!oldest || other->LastUse() < oldest->LastUse()))
+        oldest = other.get();
+    // The frame itself is decoded even when it alone is past the limit.
+    if (!oldest) return;
+    total -= oldest->DecodedBytes();
+    oldest->DropBitmap();
+  }
 }
 
 bool TGIFImage::Empty() const {

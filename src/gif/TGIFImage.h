@@ -9,6 +9,7 @@
 
 #include "gif/BitmapDrawing.h"
 #include "gif/GifColors.h"
+#include "gif/GifLimits.h"
 #include "gif/TGIFData.h"
 #include "gif/TGIFFrame.h"
 
@@ -17,10 +18,14 @@ namespace gif {
 enum TGIFVersion { GifVersionUnknown = 0, GifVersion87a = 1, GifVersion89a = 2 };
 
 // A GIF read into frames. Only the encoded data is kept after a load; each
-// frame is decoded the first time it is needed (frame 0 during the load).
+// frame is decoded the first time it is needed (frame 0 during the load) and
+// kept, as long as the decoded frames together stay within the image's
+// limit. Past that, the frames used longest ago are dropped and decoded again
+// when next needed, so that many large frames in a small file cannot exhaust
+// memory.
 class TGIFImage {
  public:
-  TGIFImage();
+  explicit TGIFImage(std::uint64_t decodedFrameLimit = kMaxDecodedFrameBytes);
   TGIFImage(const TGIFImage&) = delete;
   TGIFImage& operator=(const TGIFImage&) = delete;
 
@@ -51,9 +56,18 @@ class TGIFImage {
   [[noreturn]] void SetWidth(int width);
   [[noreturn]] void SetHeight(int height);
 
+  // What the decoded frames hold together.
+  std::uint64_t DecodedBytes() const;
+  // For the frames: a frame about to decode into `bytes` has the image drop
+  // the bitmaps of the others used longest ago until it fits the limit; and
+  // each use of a bitmap is counted.
+  void MakeRoomFor(const TGIFFrame& frame, std::uint64_t bytes);
+  std::uint64_t NextUse() { return ++uses_; }
+
   // True when TransparentSwitch is on and some frame has a transparent colour.
   bool Transparent() const;
-  // The active frame's palette; null without frames.
+  // The active frame's palette; null without frames. Valid until another
+  // frame is decoded.
   const std::vector<std::uint32_t>* Palette();
   void Draw(platform::Bitmap& canvas, const Rect& rect);
 
@@ -82,6 +96,8 @@ class TGIFImage {
   TColor backgroundColor_ = clNone;
   bool hasLoopExtension_ = false;
   std::uint16_t loopCount_ = 1;
+  std::uint64_t decodedFrameLimit_;
+  std::uint64_t uses_ = 0;
 };
 
 }  // namespace gif

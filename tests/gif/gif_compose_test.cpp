@@ -1,5 +1,6 @@
 // Composing the logical screen frame by frame: fill colour and key, the
-// disposal methods, the kept picture, and drawing with a key.
+// disposal methods, the kept picture, the limit on decoded frames, and
+// drawing with a key.
 #include <gtest/gtest.h>
 
 #include "gif/BitmapDrawing.h"
@@ -97,13 +98,39 @@ TEST(GifCompose, AFrameWithoutColoursFailsAndKeepsThePicture) {
   TestFrame first = Patch(0, 0, 2, 1, 0);
   first.localColors = {0xFF0000, 0x00FF00};
   TGIFImage image;
-  image.LoadFromMemory(GifWriter(2, 1, {}).Frame(first).Frame(Patch(0, 0, 2, 1, 1)).Finish());
+  TestFrame third = Patch(0, 0, 1, 1, 1);
+  third.localColors = first.localColors;
+  image.LoadFromMemory(GifWriter(2, 1, {}).Frame(first).Frame(Patch(0, 0, 2, 1, 1)).Frame(third).Finish());
   gif::GifFrameComposer composer(image);
   gif::TColor key = gif::clNone;
   composer.ComposeFrame(0, key);
   EXPECT_THROW(composer.ComposeFrame(1, key), gif::EGIFError);
   EXPECT_EQ(composer.CachedIndex(), 0);
   EXPECT_EQ(composer.ComposeFrame(0, key).At(1, 0), kRed);
+  // Failing on the way to a later frame, the half-built picture shows none.
+  EXPECT_THROW(composer.ComposeFrame(2, key), gif::EGIFError);
+  EXPECT_EQ(composer.CachedIndex(), -1);
+}
+
+TEST(GifCompose, DecodedFramesStayWithinTheImagesLimit) {
+  // Five frames of 100 x 100 pixels; the limit holds two of them decoded.
+  GifWriter writer(100, 100, kColors);
+  for (int i = 0; i < 5; ++i) writer.Frame(Patch(0, 0, 100, 100, static_cast<std::uint8_t>(i % 3)));
+  TGIFImage image(25000);
+  image.LoadFromMemory(writer.Finish());
+  gif::GifFrameComposer composer(image);
+  const std::uint32_t colours[] = {kRed, kGreen, kBlue};
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 5; ++i) {
+      gif::TColor key = gif::clNone;
+      EXPECT_EQ(composer.ComposeFrame(i, key).At(50, 50), colours[i % 3]) << "round " << round << ", frame " << i;
+      EXPECT_LE(image.DecodedBytes(), 25000u);
+    }
+  }
+  // The frames used longest ago went first.
+  EXPECT_FALSE(image.Frame(2).HasBitmap());
+  EXPECT_TRUE(image.Frame(3).HasBitmap());
+  EXPECT_TRUE(image.Frame(4).HasBitmap());
 }
 
 TEST(GifDraw, StretchingPicksNearestPixelsAndKeysOutTheKeyColour) {
