@@ -117,8 +117,9 @@ bool TskSkinForm::Shows(Command command) const {
   switch (command) {
     case Command::Close:
     case Command::SysMenu: return true;
-    case Command::Minimize:
-    case Command::Maximize: return role_ == TSkinFormRole::MainWindow;
+    case Command::Minimize: return role_ == TSkinFormRole::MainWindow;
+    // A window of fixed size has nothing to maximise.
+    case Command::Maximize: return Resizable();
     default: return false;
   }
 }

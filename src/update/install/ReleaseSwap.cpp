@@ -100,6 +100,9 @@ void TReleaseSwap::WriteJournal(const TSwapJournal& journal) {
   } catch (const platform::FileError& error) {
     throw TReleaseError(error.what());
   }
+  // On disk before the first file moves, or a power cut could leave moves
+  // that no journal tells of.
+  FlushFolder(WorkFolder());
   Step();
 }
 
