@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+#include "net/TNetHTTP.h"
 #include "net/TNetIOHandler.h"
 
 class ReplayIOHandler : public TNetIOHandler {
@@ -43,3 +44,13 @@ class ReplayIOHandler : public TNetIOHandler {
   std::size_t piece_;
   bool connected_ = false;
 };
+
+// The program's HTTP client with its connection playing the input; none for
+// an empty input.
+inline std::unique_ptr<TNetHTTP> ClientReplaying(const std::uint8_t* data, std::size_t size) {
+  auto server = ReplayIOHandler::FromFuzzInput(data, size);
+  if (!server) return nullptr;
+  std::unique_ptr<TNetHTTP> http = CreateNetHTTP1();
+  http->SetIOHandler(std::move(server));
+  return http;
+}

@@ -11,10 +11,8 @@
 #include "platform/Conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto server = ReplayIOHandler::FromFuzzInput(data, size);
-  if (!server) return 0;
-  const std::unique_ptr<TNetHTTP> http = CreateNetHTTP1();
-  http->SetIOHandler(server);
+  const std::unique_ptr<TNetHTTP> http = ClientReplaying(data, size);
+  if (!http) return 0;
   TNetStringStream body;
   try {
     http->FetchUrl("http://fuzz.example/a/b/doc.inf", body);

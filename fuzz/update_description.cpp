@@ -14,10 +14,8 @@
 #include "update/UpdateCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto server = ReplayIOHandler::FromFuzzInput(data, size);
-  if (!server) return 0;
-  const std::unique_ptr<TNetHTTP> http = CreateNetHTTP1();
-  http->SetIOHandler(server);
+  const std::unique_ptr<TNetHTTP> http = ClientReplaying(data, size);
+  if (!http) return 0;
   TNetStringStream description;
   try {
     update::FetchDescription(*http, "http://fuzz.example/liveupdate/project_tarvik/mainappupdate.inf", description);
