@@ -63,3 +63,10 @@ class ENetTooManyInterimAnswers : public ENetException {
  public:
   ENetTooManyInterimAnswers() : ENetException("Too many interim answers.") {}
 };
+
+// A body larger than its reader takes (TNetLimitedStream): the download
+// ends before the rest of it is read.
+class ENetBodyTooLarge : public ENetException {
+ public:
+  ENetBodyTooLarge() : ENetException("Body too large.") {}
+};

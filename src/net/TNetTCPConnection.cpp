@@ -53,8 +53,14 @@ void TNetTCPConnection::OpenHandler(const TNetConnectTarget& target) {
   handler->Open();
   input_.Clear();
   closed_by_peer_ = false;
+  TNetConnectTarget bounded = target;
+  if (Deadline) {
+    const int left = DeadlineLeft();
+    if (left == 0) throw ENetConnectTimeout();
+    if (bounded.Timeout <= 0 || bounded.Timeout > left) bounded.Timeout = left;
+  }
   try {
-    handler->ConnectClient(target);
+    handler->ConnectClient(bounded);
   } catch (...) {
     handler->Close();
     throw;
@@ -120,8 +126,18 @@ bool TNetTCPConnection::WaitReadableOnce(int timeout_ms) {
   return readable;
 }
 
+int TNetTCPConnection::DeadlineLeft() const {
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(*Deadline - std::chrono::steady_clock::now());
+  return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, INT_MAX));
+}
+
 bool TNetTCPConnection::WaitReadable(int timeout_ms) {
   if (!SocketOpen()) throw ENetConnClosedGracefully();
+  if (Deadline) {
+    const int left = DeadlineLeft();
+    if (left == 0) throw ENetReadTimeout();
+    if (timeout_ms == TNetStack::kWaitForever || timeout_ms > left) timeout_ms = left;
+  }
   const TNetAntiFreezeBase* anti_freeze = TNetAntiFreezeBase::InUse();
   if (!anti_freeze) {
     // Nothing to do between slices: the receive itself may block.
@@ -137,6 +153,9 @@ bool TNetTCPConnection::WaitReadable(int timeout_ms) {
   while (timeout_ms > slice) {
     if (WaitReadableOnce(slice)) return true;
     timeout_ms -= slice;
+    // Window handlers run between slices may take any time (a message box
+    // left open); the deadline is the clock's.
+    if (Deadline) timeout_ms = std::min(timeout_ms, DeadlineLeft());
   }
   return WaitReadableOnce(timeout_ms);
 }
@@ -153,7 +172,9 @@ int TNetTCPConnection::FillInputBuffer(bool raise_if_closed, int timeout_ms,
   std::ptrdiff_t result = 0;
   do {
     if (!WaitReadable(timeout_ms)) {
-      if (raise_on_timeout) throw ENetReadTimeout();
+      // A wait cut short by the deadline always ends the call: read as an
+      // ordinary timeout it would pass for an empty line.
+      if (raise_on_timeout || (Deadline && DeadlineLeft() == 0)) throw ENetReadTimeout();
       return -1;
     }
     if (!SocketOpen()) throw ENetConnClosedGracefully();

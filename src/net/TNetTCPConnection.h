@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,10 @@ class TNetTCPConnection {
   TNetTCPConnection& operator=(const TNetTCPConnection&) = delete;
 
   int ReadTimeout = 0;  // ms a default read waits; 0: no limit
+  // When set, the moment by which every wait must end, however much data
+  // trickles in: a connect still running then raises ENetConnectTimeout,
+  // any other wait ENetReadTimeout.
+  std::optional<std::chrono::steady_clock::time_point> Deadline;
   int MaxLineLength = 16384;
   TNetMaxLineAction MaxLineAction = maException;
   int RecvBufferSize = 32768;  // bytes asked for per receive
@@ -97,6 +102,8 @@ class TNetTCPConnection {
   // raise, 0 when the peer closed.
   int FillInputBuffer(bool raise_if_closed, int timeout_ms, bool raise_on_timeout);
   bool WaitReadable(int timeout_ms);
+  // Milliseconds left until the Deadline, 0 once it has passed.
+  int DeadlineLeft() const;
   bool WaitReadableOnce(int timeout_ms);
   // Lets pending window messages run; ends the call when the program closes.
   void LetMessagesRun(bool idle);

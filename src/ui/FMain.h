@@ -162,9 +162,10 @@ class TfrmMain : public QWidget {
   void btnHelpClick();
 
   // Live update (FMainShell.cpp). The folder its checks fetch the update
-  // description from, read when the first check starts; tests point it at
-  // a server of their own.
+  // description from and how long they wait for it, read when the first
+  // check starts; tests point them at a server of their own.
   std::string UpdateBaseUrl = update::UpdateBaseUrl();
+  update::TUpdateTimeLimits UpdateTimeLimits;
   void Timer2Timer();
   void btnUpdateClick();
   void CheckForUpdate(bool Silent);

@@ -136,7 +136,7 @@ void TfrmMain::btnUpdateClick() { CheckForUpdate(false); }
 void TfrmMain::CheckForUpdate(bool Silent) {
   if (!update_check_) {
     update_host_ = std::make_unique<TMainUpdateHost>(*this, closing_);
-    update_check_ = std::make_unique<update::TUpdateCheck>(*update_host_, UpdateBaseUrl);
+    update_check_ = std::make_unique<update::TUpdateCheck>(*update_host_, UpdateBaseUrl, UpdateTimeLimits);
   }
   update_check_->CheckForUpdate(Silent);
 }

@@ -3,10 +3,12 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 #include "VendorAddresses.h"
 #include "net/TNetCustomHTTP.h"
 #include "net/TNetFileStream.h"
+#include "net/TNetLimitedStream.h"
 #include "platform/AppFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/LocaleNumbers.h"
@@ -19,6 +21,8 @@ const std::string kDescriptionFile = "mainappupdate.inf";
 const std::string kUpdaterFile = "Updater.exe";
 
 const std::string kNoUpdates = "There are no new updates for this application!";
+const std::string kCheckRunning =
+    "The program is already checking for updates. Please wait for that check to finish.";
 const std::string kUpdaterMissing = "The updater module is missing. Please reinstall again the current version!";
 // The line break is LF then CR, as users of earlier releases saw it.
 const std::string kCloseToUpdate =
@@ -28,6 +32,28 @@ std::string OfferText(const std::string& version_text) {
   return "There is a new update: (version " + version_text +
          ") available for your application!. Do you want download this update now?";
 }
+
+// Holds the HTTP client to the check's time limits for one download and
+// gives it back as it was, however the download ends.
+class TimeLimitsInForce {
+ public:
+  TimeLimitsInForce(TNetCustomHTTP& http, const TUpdateTimeLimits& limits)
+      : http_(http), read_timeout_(http.ReadTimeout), deadline_(http.Deadline) {
+    http_.ReadTimeout = static_cast<int>(limits.Silence.count());
+    http_.Deadline = std::chrono::steady_clock::now() + limits.Total;
+  }
+  ~TimeLimitsInForce() {
+    http_.ReadTimeout = read_timeout_;
+    http_.Deadline = deadline_;
+  }
+  TimeLimitsInForce(const TimeLimitsInForce&) = delete;
+  TimeLimitsInForce& operator=(const TimeLimitsInForce&) = delete;
+
+ private:
+  TNetCustomHTTP& http_;
+  int read_timeout_;
+  std::optional<std::chrono::steady_clock::time_point> deadline_;
+};
 
 // Clears the running flag however the check ends.
 class RunningFlag {
@@ -45,7 +71,13 @@ class RunningFlag {
 
 std::string UpdateBaseUrl() { return std::string("http://") + TARVIK_UPDATE_HOST + "/liveupdate/project_tarvik/"; }
 
-bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file) {
+void FetchDescription(TNetCustomHTTP& http, const std::string& url, TNetStream& destination) {
+  TNetLimitedStream description(destination, kMaxDescriptionBytes);
+  http.FetchUrl(url, description);
+}
+
+bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file,
+                  const TUpdateTimeLimits& limits) {
   std::remove(local_file.c_str());
   // Only the download counts as "no update" when it fails. An application
   // folder where the description cannot even be created is the folder the
@@ -54,7 +86,8 @@ bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& 
   TNetFileStream file = TNetFileStream::Create(local_file);
   try {
     host.ProcessPendingMessages();
-    host.HttpClient().FetchUrl(url, file);
+    const TimeLimitsInForce time_limits(host.HttpClient(), limits);
+    FetchDescription(host.HttpClient(), url, file);
     file.Close();
     host.HttpClient().CloseConnection();
     return true;
@@ -87,11 +120,14 @@ std::vector<std::string> UpdaterArguments(const std::string& base_url, char deci
 }
 
 void TUpdateCheck::CheckForUpdate(bool Silent) {
-  if (running_) return;
+  if (running_) {
+    if (!Silent) host_.ShowInformation(kCheckRunning);
+    return;
+  }
   RunningFlag running(running_);
 
   const std::string local_file = platform::AppFolder() + kDescriptionFile;
-  const bool fetched = DownloadFile(host_, base_url_ + kDescriptionFile, local_file);
+  const bool fetched = DownloadFile(host_, base_url_ + kDescriptionFile, local_file, limits_);
   if (host_.Closing()) return;
   if (fetched && platform::FileExists(local_file)) {
     const std::string version_text =

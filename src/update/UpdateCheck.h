@@ -1,8 +1,11 @@
 #pragma once
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 class TNetCustomHTTP;
+class TNetStream;
 
 // The live update: fetch the update description, compare the offered
 // release with ours, ask the user and hand over to the updater.
@@ -14,6 +17,16 @@ std::string UpdateBaseUrl();
 // The running release; the same release as the title's "1.02".
 constexpr float AppVersion = 1.02f;
 constexpr const char* UpdaterTag = "A";
+
+// The description holds a few keys; a larger answer is no description.
+constexpr std::int64_t kMaxDescriptionBytes = 64 * 1024;
+
+// How long a check waits for the update host before it counts as a failed
+// download: without any data arriving, and in all.
+struct TUpdateTimeLimits {
+  std::chrono::milliseconds Silence{30000};
+  std::chrono::milliseconds Total{60000};
+};
 
 // What the check needs from the main window.
 class TUpdateHost {
@@ -32,11 +45,18 @@ class TUpdateHost {
   virtual bool Closing() const = 0;
 };
 
-// Downloads `url` into the file `local_file` (a full path). True when the
-// file was fetched; a failure of the download deletes the partial file and
-// is swallowed. A `local_file` that cannot be created raises
-// platform::FileError.
-bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file);
+// Fetches the update description at `url` into `destination` from its
+// position. An answer larger than kMaxDescriptionBytes raises
+// ENetBodyTooLarge with no more than that written; every other failure
+// raises as TNetCustomHTTP::FetchUrl does.
+void FetchDescription(TNetCustomHTTP& http, const std::string& url, TNetStream& destination);
+
+// Downloads `url` into the file `local_file` (a full path), within `limits`
+// and kMaxDescriptionBytes. True when the file was fetched; a failure of the
+// download deletes the partial file and is swallowed. A `local_file` that
+// cannot be created raises platform::FileError.
+bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file,
+                  const TUpdateTimeLimits& limits = {});
 
 // The offered release as the check reads it: the text of APPLICATION /
 // Version converted with `decimal_separator` and taken to single precision;
@@ -50,11 +70,13 @@ std::vector<std::string> UpdaterArguments(const std::string& base_url, char deci
 class TUpdateCheck {
  public:
   // `base_url` is the update folder (UpdateBaseUrl() in the program).
-  TUpdateCheck(TUpdateHost& host, std::string base_url) : host_(host), base_url_(std::move(base_url)) {}
+  TUpdateCheck(TUpdateHost& host, std::string base_url, TUpdateTimeLimits limits = {})
+      : host_(host), base_url_(std::move(base_url)), limits_(limits) {}
 
   // Silent: the "no new updates" message is not shown. A check asked for
   // while one is running (the window stays responsive during the download)
-  // is ignored, so that two checks never share the connection. Raises
+  // does not start, so that two checks never share the connection; asked
+  // for by the user, it says that one is running. Raises
   // platform::FileError when the description cannot be created in the
   // application folder.
   void CheckForUpdate(bool Silent);
@@ -63,6 +85,7 @@ class TUpdateCheck {
  private:
   TUpdateHost& host_;
   std::string base_url_;
+  TUpdateTimeLimits limits_;
   bool running_ = false;
 };
 

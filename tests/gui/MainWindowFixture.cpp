@@ -25,6 +25,7 @@ void MainWindowTest::Open(const std::string& categories, const std::string& proj
   if (!hours.empty()) folder.Write("Hours.dat", hours);
   window = std::make_unique<TfrmMain>();
   window->UpdateBaseUrl = updates.BaseUrl();
+  window->UpdateTimeLimits = update_time_limits;
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

@@ -34,6 +34,7 @@ class MainWindowTest : public ::testing::Test {
   TTempAppFolder folder;
   TModalDriver driver;
   TUpdateServer updates;
+  update::TUpdateTimeLimits update_time_limits;  // what Open gives the window
   std::unique_ptr<TfrmMain> window;
 };
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 
 #include "gui/MainWindowFixture.h"
@@ -15,6 +16,8 @@ namespace {
 const std::string kNoUpdates = "There are no new updates for this application!";
 const std::string kOffer =
     "There is a new update: (version 1.03) available for your application!. Do you want download this update now?";
+const std::string kCheckRunning =
+    "The program is already checking for updates. Please wait for that check to finish.";
 const std::string kUpdaterMissing = "The updater module is missing. Please reinstall again the current version!";
 // Its LF CR line break shows as one break.
 const std::string kCloseToUpdate =
@@ -136,23 +139,38 @@ TEST_F(LiveUpdateTest, AcceptingStartsTheUpdaterAndClosesTheWindowTheOrdinaryWay
   EXPECT_EQ(updater.Log(3), updates.BaseUrl() + "\n1.01999998092651\nA\n");
 }
 
-TEST_F(LiveUpdateTest, ASecondPressDuringACheckIsIgnored) {
+TEST_F(LiveUpdateTest, ASecondPressDuringACheckSaysOneIsRunning) {
   Offer("1.02");
   OpenAfterStartupCheck();
   updates.Hold();
-  bool pressed_again = false;
+  TModalDriver::TSeenBox running, seen;
+  driver.AnswerBox(true, &running);
+  driver.AnswerBox(true, &seen);
   DuringTheDownload([&] {
     Click(window->btnUpdate);
-    pressed_again = true;
     updates.Release();
   });
-  TModalDriver::TSeenBox seen;
-  driver.AnswerBox(true, &seen);
   Click(window->btnUpdate);
-  EXPECT_TRUE(pressed_again);
-  EXPECT_EQ(seen.text, kNoUpdates) << "one check, one message";
+  EXPECT_EQ(running.caption, "Information");
+  EXPECT_EQ(running.text, kCheckRunning);
+  EXPECT_EQ(seen.text, kNoUpdates) << "the running check still answers";
   QTest::qWait(100);
   EXPECT_EQ(updates.Requests(), 2u) << "the second press asked nothing";
+}
+
+TEST_F(LiveUpdateTest, AServerThatNeverAnswersEndsTheCheck) {
+  update_time_limits = {std::chrono::milliseconds(300), std::chrono::seconds(3)};
+  updates.Hold();
+  OpenAfterStartupCheck();  // the silent check gave up without a word
+  TModalDriver::TSeenBox seen;
+  driver.AnswerBox(true, &seen);
+  const auto pressed = std::chrono::steady_clock::now();
+  Click(window->btnUpdate);
+  EXPECT_EQ(seen.text, kNoUpdates);
+  EXPECT_LT(std::chrono::steady_clock::now() - pressed, std::chrono::seconds(3));
+  EXPECT_EQ(updates.Answered(), 0u);
+  EXPECT_FALSE(folder.Exists("mainappupdate.inf"));
+  updates.Release();
 }
 
 TEST_F(LiveUpdateTest, ClosingTheWindowDuringACheckEndsItAtOnce) {

@@ -19,6 +19,8 @@
 namespace {
 
 const std::string kNoUpdates = "There are no new updates for this application!";
+const std::string kCheckRunning =
+    "The program is already checking for updates. Please wait for that check to finish.";
 
 std::string Answer(int status, const std::string& body) {
   const std::string reason = status == 200 ? "OK" : "Not Found";
@@ -87,6 +89,13 @@ class UpdateCheck : public ::testing::Test {
     update::TUpdateCheck check(window, server.BaseUrl());
     check.CheckForUpdate(silent);
     EXPECT_EQ(server.FirstRequestLine(), "GET /liveupdate/project_tarvik/mainappupdate.inf HTTP/1.1");
+    return window.shown;
+  }
+
+  std::vector<std::string> Run(const UpdateServer& server, bool silent) {
+    window.shown.clear();
+    update::TUpdateCheck check(window, server.BaseUrl());
+    check.CheckForUpdate(silent);
     return window.shown;
   }
 
@@ -194,20 +203,74 @@ TEST_F(UpdateCheck, DescriptionThatCannotBeCreatedIsAnErrorNotNoUpdate) {
   EXPECT_EQ(server.Requests(), 0u);
 }
 
-TEST_F(UpdateCheck, ASecondCheckDuringTheDownloadIsIgnored) {
+TEST_F(UpdateCheck, ASecondCheckDuringTheDownloadOnlySaysOneIsRunning) {
   UpdateServer server(200, "[APPLICATION]\r\nVersion=1.02\r\n");
   update::TUpdateCheck check(window, server.BaseUrl());
   int nested = 0;
   window.during_download = [&] {
     ++nested;
     EXPECT_TRUE(check.Running());
+    check.CheckForUpdate(true);   // the start-up timer: says nothing
     check.CheckForUpdate(false);  // the user presses the Update button again
   };
   check.CheckForUpdate(false);
   EXPECT_EQ(nested, 1);
   EXPECT_EQ(server.Requests(), 1u);
   EXPECT_FALSE(check.Running());
+  EXPECT_EQ(window.shown, (std::vector<std::string>{"info: " + kCheckRunning, "info: " + kNoUpdates}));
+}
+
+TEST_F(UpdateCheck, DescriptionBeyondItsLimitIsNoUpdateAndLeavesNoFile) {
+  const std::string offer = "[APPLICATION]\r\nVersion=1.03\r\n;";
+  const std::string at_limit = offer + std::string(update::kMaxDescriptionBytes - offer.size(), 'x');
+  {
+    UpdateServer server(200, at_limit);
+    EXPECT_EQ(Run(server, false).size(), 1u) << "a description of exactly the limit is read";
+  }
+  {
+    UpdateServer announced(200, at_limit + "x");
+    EXPECT_EQ(Run(announced, false), std::vector<std::string>{"info: " + kNoUpdates});
+    EXPECT_FALSE(folder.Has("mainappupdate.inf"));
+  }
+  // Without a length the body is cut off at the limit, however long it runs.
+  ScriptedServer endless([](ScriptedPeer& peer) {
+    if (peer.ReadHead().empty()) return;
+    peer.Send("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+    for (int i = 0; i < 1024; ++i) peer.Send(std::string(64 * 1024, 'x'));
+  });
+  window.shown.clear();
+  update::TUpdateCheck check(window, endless.Url("/liveupdate/project_tarvik/"));
+  check.CheckForUpdate(false);
   EXPECT_EQ(window.shown, std::vector<std::string>{"info: " + kNoUpdates});
+  EXPECT_FALSE(folder.Has("mainappupdate.inf"));
+}
+
+TEST_F(UpdateCheck, AServerThatStallsEndsTheCheckAsAFailedDownload) {
+  // Accepts, reads the request and never answers.
+  ScriptedServer silent([](ScriptedPeer& peer) {
+    peer.ReadHead();
+    peer.ReadUntilClosed(10000);
+  });
+  // Sends a byte now and then, never a whole answer.
+  ScriptedServer trickling([](ScriptedPeer& peer) {
+    peer.ReadHead();
+    for (int i = 0; i < 200 && peer.ReadUntilClosed(50).empty(); ++i) peer.Send("H");
+  });
+  const std::pair<ScriptedServer*, update::TUpdateTimeLimits> cases[] = {
+      {&silent, {std::chrono::milliseconds(300), std::chrono::seconds(10)}},
+      {&trickling, {std::chrono::milliseconds(300), std::chrono::milliseconds(600)}},
+  };
+  for (const auto& [server, limits] : cases) {
+    window.shown.clear();
+    update::TUpdateCheck check(window, server->Url("/liveupdate/project_tarvik/"), limits);
+    const auto started = std::chrono::steady_clock::now();
+    check.CheckForUpdate(false);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_EQ(window.shown, std::vector<std::string>{"info: " + kNoUpdates});
+    EXPECT_FALSE(folder.Has("mainappupdate.inf"));
+    EXPECT_EQ(window.HttpClient().ReadTimeout, 0) << "the client's own settings come back";
+    EXPECT_FALSE(window.HttpClient().Deadline);
+  }
 }
 
 TEST_F(UpdateCheck, ClosingDuringTheDownloadEndsTheCheckSilently) {
