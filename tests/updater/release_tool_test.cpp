@@ -12,7 +12,8 @@ using namespace updatertest;
 bool Succeeds(const std::vector<std::string>& arguments) {
   std::vector<std::string> command = {TARVIK_RELEASE_PROGRAM};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  return platform::RunAndCapture(command).has_value();
+  return platform::RunAndCapture(command, std::chrono::seconds(60)).ending ==
+         platform::CapturedOutput::Ending::Succeeded;
 }
 
 TEST(ReleaseTool, KeygenPackAndVerifyKeepTheirInterface) {

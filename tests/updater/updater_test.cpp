@@ -9,6 +9,7 @@
 #include "platform/ProcessStart.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TemporaryFolder.h"
+#include "update/UpdateCheck.h"
 #include "update/install/ProgramLock.h"
 #include "update/install/Updater.h"
 #include "update/release/ReleaseDescription.h"

@@ -44,9 +44,6 @@ struct TUpdaterLimits {
 
 enum class TUpdateOutcome { Installed, NothingInstalled, ProgramStillRunning };
 
-// The update folder's description is at most this long.
-constexpr std::int64_t kMaxDescriptionBytes = 64 * 1024;
-
 // Fetches the update folder's description afresh, checks it against the
 // vendor's key "update.pub" of `app_folder` and against the running
 // release, downloads and checks the archive, waits until no copy of the
