@@ -19,10 +19,16 @@ xvfb_pid=""
 wm_pid=""
 app_pid=""
 
-fail() { echo "$fail_prefix $*" >&2; exit 1; }
+# A failure inside $(...) says why there; the script that then stops on it
+# need not say it again.
+fail() {
+  echo "$fail_prefix $*" >&2
+  : > "$work/failed"
+  exit 1
+}
 
 set -E
-trap 'status=$?; echo "$fail_prefix ${BASH_SOURCE[0]##*/} line $LINENO: \"$BASH_COMMAND\" ended with status $status" >&2' ERR
+trap 'status=$?; [[ -e $work/failed ]] || echo "$fail_prefix ${BASH_SOURCE[0]##*/} line $LINENO: \"$BASH_COMMAND\" ended with status $status" >&2' ERR
 
 # The program runs on the X server, whatever platform the caller's
 # environment names (the GUI tests' offscreen one shows no window).

@@ -91,8 +91,14 @@ class TskSkinForm : public QObject, public SkinListener {
   const TskDataSkinStdButton* hovered_ = nullptr;
   const TskDataSkinStdButton* pressed_ = nullptr;
 
-  // A move or resize that the window system would not run for us.
-  enum class TDrag { None, Move, Resize };
+  // A press on the caption or a border waits for the pointer to move
+  // (Pending) before the window system is asked to move or resize: asked
+  // at the press, it may take the pointer only after a quick click has
+  // already been released, and the window would then follow the pointer
+  // with no button held. Where the window system will not do it, the form
+  // moves or resizes the window itself (Move, Resize).
+  enum class TDrag { None, Pending, Move, Resize };
+  void StartDrag();
   TDrag drag_ = TDrag::None;
   Qt::Edges drag_edges_;
   QPoint drag_start_;
