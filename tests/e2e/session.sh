@@ -34,9 +34,11 @@ trap 'status=$?; [[ -e $work/failed ]] || echo "$fail_prefix ${BASH_SOURCE[0]##*
 # environment names (the GUI tests' offscreen one shows no window).
 export QT_QPA_PLATFORM=xcb
 
+# The program runs in a process group of its own (start_program), so that
+# a wrapper such as faketime goes together with the program it started.
 stop_program() {
   if [[ -n $app_pid ]]; then
-    kill "$app_pid" 2> /dev/null || true
+    kill -- "-$app_pid" 2> /dev/null || kill "$app_pid" 2> /dev/null || true
     wait "$app_pid" 2> /dev/null || true
   fi
   app_pid=""
@@ -94,7 +96,7 @@ offline() {
 }
 
 start_program() {
-  (offline "$@") > "$work/app.log" 2>&1 &
+  setsid bash -c "$(declare -f offline); offline \"\$@\"" offline "$@" > "$work/app.log" 2>&1 &
   app_pid=$!
 }
 

@@ -124,6 +124,17 @@ TEST_F(SkinFormTest, EveryOpenWindowTheDialogsIncludedSwitchesToANewSkinAtOnce) 
   EXPECT_EQ(window.size(), QSize(300, 200).grownBy(form->Margins()));
 }
 
+// A window manager draws a title bar of its own for a window that asks for
+// a title or caption buttons, frameless or not.
+TEST_F(SkinFormTest, ASkinnedDialogAsksForNoTitleBarAndGetsItsOwnFlagsBackWithoutASkin) {
+  QDialog dialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  const Qt::WindowFlags own = dialog.windowFlags();
+  TskSkinForm::Attach(dialog);
+  EXPECT_EQ(dialog.windowFlags(), Qt::Dialog | Qt::FramelessWindowHint);
+  skinqttest::LoadSkinBytes(*data, skintest::CompressedFile(std::string("\x04\0\0\0", 4)));
+  EXPECT_EQ(dialog.windowFlags(), own);
+}
+
 TEST_F(SkinFormTest, TheCloseButtonClosesTheWindow) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -82,6 +82,8 @@ class TskSkinForm : public QObject, public SkinListener {
   TSkinFormRole role_;
   SkinFormMembership membership_;
   const TskData* skin_ = nullptr;
+  // The window's own flags, which it wears again without a skin.
+  Qt::WindowFlags plain_flags_;
   bool framed_ = false;
   QMargins margins_;
   std::optional<QPalette> plain_palette_;
