@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include <fstream>
-#include <sstream>
 
 #include "skin/qt/SkinStyle.h"
 #include "skin_qt/SkinQtFixture.h"
@@ -16,13 +14,6 @@
 namespace {
 
 using skin::qt::TskSkinStyle;
-
-std::string ExampleSkinFile() {
-  std::ifstream in(skinqttest::SourceFile("examples/skins/dbskin.dat"), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 QImage Rendered(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -76,7 +67,7 @@ using SkinFocusTest = skinqttest::TDefaultSkinTest;
 
 TEST_F(SkinFocusTest, TheFocusedButtonCheckBoxAndListRowShowAMarkInBothSkins) {
   ExpectFocusShows("built-in skin");
-  skinqttest::LoadSkinBytes(*data, ExampleSkinFile());
+  skinqttest::LoadSkinBytes(*data, skinqttest::ExampleSkinFile());
   TskSkinStyle::Installed().SetSkin(nullptr);
   TskSkinStyle::Installed().SetSkin(data.get());
   ExpectFocusShows("example skin");

@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include "skin/qt/SkinForm.h"
 #include "skin/qt/SkinFrameLayout.h"
@@ -53,13 +51,6 @@ class SkinFormTest : public ::testing::Test {
     data.reset();
     form.reset();
   }
-  std::string ExampleSkinFile() const {
-    std::ifstream in(skinqttest::SourceFile("examples/skins/dbskin.dat"), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-
   // The application exists before the window does.
   struct AppFirst {
     AppFirst() { skinqttest::App(); }
@@ -111,7 +102,7 @@ TEST_F(SkinFormTest, EveryOpenWindowTheDialogsIncludedSwitchesToANewSkinAtOnce) 
 
   const QColor default_text = dialog.palette().color(QPalette::WindowText);
 
-  skinqttest::LoadSkinBytes(*data, ExampleSkinFile());
+  skinqttest::LoadSkinBytes(*data, skinqttest::ExampleSkinFile());
   ASSERT_EQ(data->SkinInfo().SkinName, "Ember");
   // Both windows wear the new skin's frame and its label colour.
   const auto* label = dynamic_cast<const TskDataSkinStdLabelControl*>(data->FindControl("stdlabel"));
