@@ -99,7 +99,9 @@ class TskSkinForm : public QObject, public SkinListener {
   // already been released, and the window would then follow the pointer
   // with no button held. Where the window system will not do it, the form
   // moves or resizes the window itself (Move, Resize).
-  enum class TDrag { None, Pending, Move, Resize };
+  // A release while the window system runs it (BySystem) means that the
+  // window system took the pointer too late.
+  enum class TDrag { None, Pending, BySystem, Move, Resize };
   void StartDrag();
   TDrag drag_ = TDrag::None;
   Qt::Edges drag_edges_;

@@ -8,6 +8,7 @@
 #include "skin/TskData.h"
 #include "skin/qt/SkinForm.h"
 #include "skin/qt/SkinFrameLayout.h"
+#include "skin/qt/WindowSystemDrag.h"
 
 // What the mouse does on a skinned frame: the caption buttons and the
 // system menu, moving by the caption bar and resizing by the borders.
@@ -61,9 +62,8 @@ void TskSkinForm::StartDrag() {
   QWindow* handle = window_.windowHandle();
   const bool by_system =
       handle && (drag_edges_ ? handle->startSystemResize(drag_edges_) : handle->startSystemMove());
-  // Where the window system took the pointer, it reports no release.
   if (by_system)
-    drag_ = TDrag::None;
+    drag_ = TDrag::BySystem;
   else
     drag_ = drag_edges_ ? TDrag::Resize : TDrag::Move;
 }
@@ -116,6 +116,7 @@ bool TskSkinForm::Drag(QMouseEvent& event) {
 
 bool TskSkinForm::Release(QMouseEvent& event) {
   if (event.button() != Qt::LeftButton) return false;
+  if (drag_ == TDrag::BySystem) CancelWindowSystemDrag(window_);
   const bool dragged = drag_ != TDrag::None;
   drag_ = TDrag::None;
   const TskDataSkinStdButton* pressed = pressed_;
