@@ -10,8 +10,9 @@
 #
 # BUILD_DIR defaults to build/ (it must hold bin/tarvik), OUT_DIR to
 # docs/screenshots/. Needs Xvfb, xdotool, ImageMagick's import and faketime
-# (scripts/packages.txt). Both skins get the same pictures, named
-# skin-default-*.png and skin-example-*.png; the branding sample adds
+# (scripts/packages.txt); the program runs under openbox. Both skins get the
+# same pictures, named skin-default-*.png and skin-example-*.png, and the
+# built-in skin the maximised window; the branding sample adds
 # branding-sample.png.
 set -euo pipefail
 
@@ -34,6 +35,7 @@ readonly day="3/10/2026"
 readonly clock="2026-03-10 09:30:00"
 
 start_display
+start_window_manager
 
 # The user data every picture shows, in the files' own format (CR LF).
 write_data() {
@@ -75,8 +77,7 @@ open_program() {
   # Offline, as the end-to-end tests run it: the update check's lookup
   # fails at once and nothing leaves the machine.
   start_program env LC_ALL=C faketime -m --exclude-monotonic "$clock" "$work/app/tarvik"
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) || true
-  [[ -n $window ]] || fail "the main window did not appear: $(cat "$work/app.log")"
+  window=$(wait_for_window "^$title\$")
   # The silent update check runs shortly after start-up and finds no host.
   sleep 1
 }
@@ -104,12 +105,7 @@ shoot() {
 
 
 # The window titled `title` that the program has open, once it shows.
-find_window() {
-  local title=$1 found
-  found=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) || true
-  [[ -n $found ]] || fail "no window \"$title\" appeared"
-  echo "$found"
-}
+find_window() { wait_for_window "^$1\$"; }
 # A press inside a dialog, in the dialog's own coordinates.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; settle; }
 
@@ -126,6 +122,12 @@ shoot_skin() {
   click 330 218
   park
   shoot "skin-$skin-main-tasks"
+  # The keyboard alone: Down moves the selection and the focus mark to the
+  # fourth task; Tab takes the focus to "Add New Task".
+  key Down
+  shoot "skin-$skin-focus-list"
+  key Tab
+  shoot "skin-$skin-focus-button"
 
   # The popup menu of the tree, its "New Project" item under the pointer;
   # its "New Category" opens the category dialog.
@@ -149,6 +151,9 @@ shoot_skin() {
   task=$(find_window "Add task")
   park
   shoot "skin-$skin-dialog-task"
+  # Back from the description past both date fields to "Task is done".
+  key shift+Tab shift+Tab shift+Tab
+  shoot "skin-$skin-focus-checkbox"
   eval "$(xdotool getwindowgeometry --shell "$task")"
   click_in "$task" 191 $((HEIGHT - 33))
   message=$(find_window "Information")
@@ -185,6 +190,14 @@ shoot_skin() {
   park
   shoot "skin-$skin-dialog-hour"
   close_window "$hour"
+
+  # Maximised by the frame's button; the window manager gives it the screen.
+  if [[ $skin == default ]]; then
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    click $((WIDTH - 49)) 16
+    park
+    shoot "skin-$skin-main-maximised"
+  fi
   stop_program
 }
 

@@ -31,10 +31,10 @@ summary_height=87
 links_top=$((client_height - 36))
 
 start_display
+start_window_manager
 
 start_program env LC_ALL=C "$work/tarvik"
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Layout check v' | head -n1)
-[[ -n $window ]] || fail "the main window did not appear"
+window=$(wait_for_window '^Layout check v')
 
 size_of() { xdotool getwindowgeometry "$window" | awk '/Geometry:/ {print $2}'; }
 shot() { import -window "$window" "$1"; }

@@ -18,10 +18,10 @@ printf 'Header^Site^Work^1/1/2008^2/1/2008^\r\n^False^,^Write copy^,^^,^^,^^\r\n
 printf '12/13/2007^9:00 AM^Call^\r\n' > "$work/Hours.dat"
 
 start_display
+start_window_manager
 
 start_program env LC_ALL=C "$work/tarvik"
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Project Tarvik$' | head -n1)
-[[ -n $window ]] || fail "the main window did not appear"
+window=$(wait_for_window '^Project Tarvik$')
 sleep 0.5
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }

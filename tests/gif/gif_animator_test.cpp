@@ -116,6 +116,27 @@ TEST_F(GifAnimatorTest, SwitchedOnBeforeTheLoadTheFirstWaitKeepsItsEnd) {
   EXPECT_GE(firstChange, 1000);
 }
 
+TEST_F(GifAnimatorTest, TheClockRestsWhileNothingCanBeSeenOrPlayed) {
+  animator_->SetAnimate(true);
+  ASSERT_TRUE(PumpUntil([&] { return !animator_->Clock().Enabled(); })) << "an empty image keeps the clock going";
+  animator_->Image().LoadFromMemory(
+      GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0, 5)).Frame(Solid(2, 2, 1, 5)).Finish());
+  EXPECT_TRUE(animator_->Clock().Enabled());
+  window_->showMinimized();
+  ASSERT_TRUE(PumpUntil([&] { return window_->isMinimized(); }));
+  EXPECT_FALSE(animator_->Clock().Enabled()) << "minimised";
+  window_->showNormal();
+  ASSERT_TRUE(PumpUntil([&] { return !window_->isMinimized(); }));
+  EXPECT_TRUE(animator_->Clock().Enabled());
+  window_->hide();
+  EXPECT_FALSE(animator_->Clock().Enabled()) << "hidden";
+  window_->show();
+  EXPECT_TRUE(animator_->Clock().Enabled());
+  animator_->hide();
+  EXPECT_FALSE(animator_->Clock().Enabled()) << "the control hidden";
+  EXPECT_TRUE(animator_->Animate());
+}
+
 TEST_F(GifAnimatorTest, FrameIndexIgnoresValuesOutsideTheFrames) {
   animator_->Image().LoadFromMemory(GifWriter(2, 2, kColors).Frame(Solid(2, 2, 0)).Frame(Solid(2, 2, 1)).Finish());
   int changes = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "skin/qt/SkinStyle.h"
 #include "skin/stored/StoredSkin.h"
@@ -39,6 +40,13 @@ void LoadSkinBytes(TskData& data, const std::string& file) {
 
 std::filesystem::path SourceFile(const std::string& relative) {
   return std::filesystem::path(TARVIK_SOURCE_DIR) / relative;
+}
+
+std::string ExampleSkinFile() {
+  std::ifstream in(SourceFile("examples/skins/dbskin.dat"), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 void TDefaultSkinTest::SetUp() {

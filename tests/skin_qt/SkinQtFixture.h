@@ -22,6 +22,9 @@ void LoadSkinBytes(TskData& data, const std::string& file);
 
 std::filesystem::path SourceFile(const std::string& relative);
 
+// The bytes of the example skin, examples/skins/dbskin.dat.
+std::string ExampleSkinFile();
+
 // Tests whose controls wear the default skin through the installed style,
 // which goes back to the standard look afterwards.
 class TDefaultSkinTest : public ::testing::Test {

@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include "skin/qt/SkinForm.h"
 #include "skin/qt/SkinFrameLayout.h"
@@ -53,13 +51,6 @@ class SkinFormTest : public ::testing::Test {
     data.reset();
     form.reset();
   }
-  std::string ExampleSkinFile() const {
-    std::ifstream in(skinqttest::SourceFile("examples/skins/dbskin.dat"), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
-
   // The application exists before the window does.
   struct AppFirst {
     AppFirst() { skinqttest::App(); }
@@ -111,7 +102,7 @@ TEST_F(SkinFormTest, EveryOpenWindowTheDialogsIncludedSwitchesToANewSkinAtOnce) 
 
   const QColor default_text = dialog.palette().color(QPalette::WindowText);
 
-  skinqttest::LoadSkinBytes(*data, ExampleSkinFile());
+  skinqttest::LoadSkinBytes(*data, skinqttest::ExampleSkinFile());
   ASSERT_EQ(data->SkinInfo().SkinName, "Ember");
   // Both windows wear the new skin's frame and its label colour.
   const auto* label = dynamic_cast<const TskDataSkinStdLabelControl*>(data->FindControl("stdlabel"));
@@ -122,6 +113,17 @@ TEST_F(SkinFormTest, EveryOpenWindowTheDialogsIncludedSwitchesToANewSkinAtOnce) 
   EXPECT_TRUE(dialog.findChild<TskSkinForm*>()->Framed());
   EXPECT_EQ(dialog.size(), QSize(200, 100).grownBy(dialog.findChild<TskSkinForm*>()->Margins()));
   EXPECT_EQ(window.size(), QSize(300, 200).grownBy(form->Margins()));
+}
+
+// A window manager draws a title bar of its own for a window that asks for
+// a title or caption buttons, frameless or not.
+TEST_F(SkinFormTest, ASkinnedDialogAsksForNoTitleBarAndGetsItsOwnFlagsBackWithoutASkin) {
+  QDialog dialog(&window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  const Qt::WindowFlags own = dialog.windowFlags();
+  TskSkinForm::Attach(dialog);
+  EXPECT_EQ(dialog.windowFlags(), Qt::Dialog | Qt::FramelessWindowHint);
+  skinqttest::LoadSkinBytes(*data, skintest::CompressedFile(std::string("\x04\0\0\0", 4)));
+  EXPECT_EQ(dialog.windowFlags(), own);
 }
 
 TEST_F(SkinFormTest, TheCloseButtonClosesTheWindow) {

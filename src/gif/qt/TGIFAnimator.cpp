@@ -1,5 +1,6 @@
 #include "gif/qt/TGIFAnimator.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -77,8 +78,8 @@ void TGIFAnimator::SetAnimate(bool animate) {
       else
         TThreadedTimer::RunInMainThread([this] { AdvanceFrame(); });
     });
-    clock_->SetEnabled(true);
-    animate_ = clock_->Enabled();
+    animate_ = true;
+    clock_->SetEnabled(Seen());
     if (OnStart) OnStart(*this);
   } else {
     clock_->SetEnabled(false);
@@ -90,6 +91,33 @@ void TGIFAnimator::SetAnimate(bool animate) {
 }
 
 void TGIFAnimator::StopAnimation() { SetAnimate(false); }
+
+bool TGIFAnimator::Seen() const { return isVisible() && !window()->isMinimized(); }
+
+void TGIFAnimator::FollowSight() {
+  if (animate_) clock_->SetEnabled(Seen());
+}
+
+bool TGIFAnimator::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Show:
+      // A window's minimising reaches the window alone.
+      if (window() != this) window()->installEventFilter(this);
+      FollowSight();
+      break;
+    case QEvent::Hide: FollowSight(); break;
+    case QEvent::ParentAboutToChange:
+      if (window() != this) window()->removeEventFilter(this);
+      break;
+    default: break;
+  }
+  return TImageControl::event(event);
+}
+
+bool TGIFAnimator::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window() && event->type() == QEvent::WindowStateChange) FollowSight();
+  return false;
+}
 
 void TGIFAnimator::SetAsyncDrawing(bool asyncDrawing) {
   if (asyncDrawing == asyncDrawing_) return;
@@ -152,6 +180,7 @@ void TGIFAnimator::ImageChanged() {
     frameIndex_ = image_->ActiveFrame();
     if (frameIndex_ >= 0 && image_->FrameCount() > 0) clock_->SetInterval(FrameDelay());
   }
+  FollowSight();
   RecomposeImage();
   if (OnChange) OnChange(*this);
 }
@@ -173,7 +202,13 @@ void TGIFAnimator::RealizeImagePalette() {
 }
 
 void TGIFAnimator::AdvanceFrame() {
-  if (PaintedAsCopy() || !isVisible() || image_->FrameCount() < 2 || !parentWidget()) return;
+  // With nothing to play the clock rests after its first wait, until an
+  // image with frames comes (ImageChanged).
+  if (image_->FrameCount() < 2) {
+    clock_->SetEnabled(false);
+    return;
+  }
+  if (PaintedAsCopy() || !isVisible() || !parentWidget()) return;
   std::lock_guard lock(PaintLock);
   frameIndex_ = frameIndex_ >= image_->FrameCount() - 1 ? 0 : frameIndex_ + 1;
   failedFrame_ = -1;

@@ -13,6 +13,11 @@ namespace gif::qt {
 // Shows a GIF and plays its frames by a clock. Each frame stays for its own
 // delay (50 ms to 10 s), counted from the end of its painting.
 //
+// The clock runs only while there are frames to play and they can be seen:
+// an empty or single-frame image, a hidden control, or one in a minimised
+// or hidden window costs no wake-ups; the animation goes on from its frame
+// when it shows again.
+//
 // All composing and painting happens on the main thread. AsyncDrawing only
 // lets the clock tick on its own thread; the tick then hands the whole frame
 // advance to the main thread, because Qt widgets can only be painted there.
@@ -59,6 +64,8 @@ class TGIFAnimator : public TImageControl {
 
  protected:
   void PaintImage(QPainter& painter) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ImageChanged();
@@ -70,6 +77,8 @@ class TGIFAnimator : public TImageControl {
   void StopAnimation();
   void ChangeDrawingSetting(bool& setting, bool value);
   void FrameFailed();
+  bool Seen() const;
+  void FollowSight();
 
   std::unique_ptr<TGIFImage> image_;
   std::unique_ptr<GifFrameComposer> composer_;

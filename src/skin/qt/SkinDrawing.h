@@ -35,6 +35,9 @@ void DrawComposed(QPainter& painter, const QPixmap& pixmap, const QRect& target)
 // A state rectangle, or the normal one when the skin leaves it empty.
 const Rect& StateOr(const Rect& state, const Rect& normal);
 
+// The mark of the control that holds the keyboard focus (SkinFocus.cpp).
+void DrawFocusMark(QPainter& painter, const QRect& rect, const QColor& colour);
+
 // Buttons (SkinButtons.cpp).
 void DrawButton(TSkinPaint paint, const TskDataSkinButtonControl& entry, const QRect& rect, QStyle::State state);
 QColor ButtonTextColour(const TskDataSkinButtonControl& entry, QStyle::State state);

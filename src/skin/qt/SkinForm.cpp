@@ -20,8 +20,22 @@ QFont TskSkinForm::CaptionFont() {
   return font;
 }
 
+namespace {
+
+// No frame of the window system's around the skinned one: some window
+// managers still draw a title bar for a window that asks for a title or
+// caption buttons, even when it asks for no frame.
+Qt::WindowFlags SkinnedFlags(Qt::WindowFlags plain) {
+  const Qt::WindowFlags decorations = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                      Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                                      Qt::WindowContextHelpButtonHint;
+  return (plain & ~decorations) | Qt::FramelessWindowHint;
+}
+
+}  // namespace
+
 TskSkinForm::TskSkinForm(QWidget& window, TSkinFormRole role)
-    : window_(window), role_(role), membership_(*this) {
+    : window_(window), role_(role), membership_(*this), plain_flags_(window.windowFlags()) {
   window_.installEventFilter(this);
   window_.setMouseTracking(true);
   if (TskSkinStyle* style = TskSkinStyle::Current(); style && style->Skin()) Wear(*style->Skin());
@@ -80,8 +94,8 @@ void TskSkinForm::SetFrame(QMargins margins, bool frameless) {
   const QSize client = window_.size().shrunkBy(margins_);
   const bool was_visible = window_.isVisible();
   framed_ = frameless;
-  if (window_.windowFlags().testFlag(Qt::FramelessWindowHint) != frameless)
-    window_.setWindowFlag(Qt::FramelessWindowHint, frameless);
+  const Qt::WindowFlags flags = frameless ? SkinnedFlags(plain_flags_) : plain_flags_;
+  if (window_.windowFlags() != flags) window_.setWindowFlags(flags);
   margins_ = margins;
   window_.setContentsMargins(margins);
   // The controls keep the client size they were laid out for; the frame

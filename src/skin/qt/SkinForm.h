@@ -82,6 +82,8 @@ class TskSkinForm : public QObject, public SkinListener {
   TSkinFormRole role_;
   SkinFormMembership membership_;
   const TskData* skin_ = nullptr;
+  // The window's own flags, which it wears again without a skin.
+  Qt::WindowFlags plain_flags_;
   bool framed_ = false;
   QMargins margins_;
   std::optional<QPalette> plain_palette_;
@@ -91,8 +93,16 @@ class TskSkinForm : public QObject, public SkinListener {
   const TskDataSkinStdButton* hovered_ = nullptr;
   const TskDataSkinStdButton* pressed_ = nullptr;
 
-  // A move or resize that the window system would not run for us.
-  enum class TDrag { None, Move, Resize };
+  // A press on the caption or a border waits for the pointer to move
+  // (Pending) before the window system is asked to move or resize: asked
+  // at the press, it may take the pointer only after a quick click has
+  // already been released, and the window would then follow the pointer
+  // with no button held. Where the window system will not do it, the form
+  // moves or resizes the window itself (Move, Resize).
+  // A release while the window system runs it (BySystem) means that the
+  // window system took the pointer too late.
+  enum class TDrag { None, Pending, BySystem, Move, Resize };
+  void StartDrag();
   TDrag drag_ = TDrag::None;
   Qt::Edges drag_edges_;
   QPoint drag_start_;

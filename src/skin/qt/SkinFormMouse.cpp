@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 #include "skin/TskData.h"
 #include "skin/qt/SkinForm.h"
 #include "skin/qt/SkinFrameLayout.h"
+#include "skin/qt/WindowSystemDrag.h"
 
 // What the mouse does on a skinned frame: the caption buttons and the
 // system menu, moving by the caption bar and resizing by the borders.
@@ -49,24 +51,33 @@ bool TskSkinForm::Press(QMouseEvent& event) {
     return true;
   }
   const int grip = std::max(skin_->FormInfo().BorderWidth, 4);
-  const Qt::Edges edges = Resizable() && !window_.isMaximized() ? ResizeEdges(at, window_.size(), grip) : Qt::Edges();
-  QWindow* handle = window_.windowHandle();
-  if (edges) {
-    if (!handle || !handle->startSystemResize(edges)) {
-      drag_ = TDrag::Resize;
-      drag_edges_ = edges;
-    }
-  } else if (at.y() < margins_.top()) {
-    if (!handle || !handle->startSystemMove()) drag_ = TDrag::Move;
-  }
+  drag_edges_ = Resizable() && !window_.isMaximized() ? ResizeEdges(at, window_.size(), grip) : Qt::Edges();
+  if (drag_edges_ || at.y() < margins_.top()) drag_ = TDrag::Pending;
   drag_start_ = event.globalPosition().toPoint();
   drag_start_geometry_ = window_.geometry();
   return true;
 }
 
+void TskSkinForm::StartDrag() {
+  QWindow* handle = window_.windowHandle();
+  const bool by_system =
+      handle && (drag_edges_ ? handle->startSystemResize(drag_edges_) : handle->startSystemMove());
+  if (by_system)
+    drag_ = TDrag::BySystem;
+  else
+    drag_ = drag_edges_ ? TDrag::Resize : TDrag::Move;
+}
+
 bool TskSkinForm::Drag(QMouseEvent& event) {
   const QPoint at = event.position().toPoint();
   const QPoint moved = event.globalPosition().toPoint() - drag_start_;
+  if (drag_ == TDrag::Pending) {
+    if (!(event.buttons() & Qt::LeftButton)) drag_ = TDrag::None;
+    else if (moved.manhattanLength() < QApplication::startDragDistance())
+      return true;
+    else
+      StartDrag();
+  }
   if (drag_ == TDrag::Move) {
     window_.move(drag_start_geometry_.topLeft() + moved);
     return true;
@@ -105,6 +116,7 @@ bool TskSkinForm::Drag(QMouseEvent& event) {
 
 bool TskSkinForm::Release(QMouseEvent& event) {
   if (event.button() != Qt::LeftButton) return false;
+  if (drag_ == TDrag::BySystem) CancelWindowSystemDrag(window_);
   const bool dragged = drag_ != TDrag::None;
   drag_ = TDrag::None;
   const TskDataSkinStdButton* pressed = pressed_;

@@ -26,6 +26,12 @@ const QComboBox* DropDownOwner(const QWidget* widget) {
   return nullptr;
 }
 
+// The tree or list whose rows `painter` is painting, or none.
+const QAbstractItemView* PaintedView(const QPainter& painter) {
+  const auto* viewport = dynamic_cast<const QWidget*>(painter.device());
+  return viewport ? qobject_cast<const QAbstractItemView*>(viewport->parentWidget()) : nullptr;
+}
+
 }  // namespace
 
 TskSkinStyle::TskSkinStyle()
@@ -105,6 +111,10 @@ bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOp
     case PE_PanelButtonBevel:
       if (const auto* entry = EntryOf<TskDataSkinButtonControl>(widget)) {
         DrawButton(paint, *entry, option->rect, option->state);
+        // The standard look asks for no focus frame on a push button: it
+        // marks the focus in the button's own face, which the picture hides.
+        if (option->state & State_HasFocus)
+          DrawFocusMark(*painter, option->rect.adjusted(2, 2, -2, -2), ButtonTextColour(*entry, option->state));
         return true;
       }
       return false;
@@ -163,9 +173,22 @@ bool TskSkinStyle::DrawSkinnedPrimitive(PrimitiveElement element, const QStyleOp
       DrawHintPanel(paint, skin_->HintWindow(), option->rect);
       return true;
     case PE_PanelScrollAreaCorner: return DrawScrollCorner(option, painter, widget);
-    case PE_FrameFocusRect:
-      // A skinned button or check box shows its focus by its pictures.
-      return qobject_cast<const QAbstractButton*>(widget) && FindEntry(widget, nullptr);
+    case PE_FrameFocusRect: {
+      // Every skinned control that holds the focus shows it, whether the
+      // focus came by the keyboard or the mouse. A tree or list asks for
+      // its current row's mark without naming itself; it is the one whose
+      // rows are being painted.
+      const QWidget* focused = widget ? widget : PaintedView(*painter);
+      if (!FindEntry(focused, nullptr)) return false;
+      const bool in_view = qobject_cast<const QAbstractItemView*>(focused);
+      // A selected row's text lies on the selection picture.
+      const QPalette::ColorRole text = in_view ? (option->state & State_Selected ? QPalette::HighlightedText
+                                                                                 : QPalette::Text)
+                                       : qobject_cast<const QAbstractButton*>(focused) ? QPalette::ButtonText
+                                                                                        : QPalette::WindowText;
+      DrawFocusMark(*painter, option->rect, focused->palette().color(text));
+      return true;
+    }
     default: return false;
   }
 }

@@ -49,11 +49,13 @@ int TAlignLayout::Extent(const QWidget* control) const {
   return entry ? entry->extent : 0;
 }
 
+// Invalidating posts a layout request to the parent; a parent that sets
+// extents whenever it lays out must not be asked again for nothing.
 void TAlignLayout::SetExtent(const QWidget* control, int extent) {
-  if (Entry* entry = Find(control)) {
-    entry->extent = extent;
-    invalidate();
-  }
+  Entry* entry = Find(control);
+  if (!entry || entry->extent == extent) return;
+  entry->extent = extent;
+  invalidate();
 }
 
 void TAlignLayout::addItem(QLayoutItem* item) {
