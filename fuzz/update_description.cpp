@@ -20,12 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     update::FetchDescription(*http, "http://fuzz.example/liveupdate/project_tarvik/mainappupdate.inf", description);
   } catch (const ENetException&) {
-    if (description.Size() > update::kMaxDescriptionBytes) __builtin_trap();
+    if (description.Size() > update::kDescriptionByteLimit) __builtin_trap();
     return 0;
   } catch (const platform::ConversionError&) {
     return 0;
   }
-  if (description.Size() > update::kMaxDescriptionBytes) __builtin_trap();
+  if (description.Size() > update::kDescriptionByteLimit) __builtin_trap();
   const std::string version =
       platform::ProfileFile::FromText(description.Text()).ReadString("APPLICATION", "Version");
   update::OfferedVersion(version, data[0] % 3 ? '.' : ',');

@@ -72,7 +72,7 @@ class RunningFlag {
 std::string UpdateBaseUrl() { return std::string("http://") + TARVIK_UPDATE_HOST + "/liveupdate/project_tarvik/"; }
 
 void FetchDescription(TNetCustomHTTP& http, const std::string& url, TNetStream& destination) {
-  TNetLimitedStream description(destination, kMaxDescriptionBytes);
+  TNetLimitedStream description(destination, kDescriptionByteLimit);
   http.FetchUrl(url, description);
 }
 

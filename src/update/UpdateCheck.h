@@ -19,7 +19,7 @@ constexpr float AppVersion = 1.02f;
 constexpr const char* UpdaterTag = "A";
 
 // The description holds a few keys; a larger answer is no description.
-constexpr std::int64_t kMaxDescriptionBytes = 64 * 1024;
+constexpr std::int64_t kDescriptionByteLimit = 64 * 1024;
 
 // How long a check waits for the update host before it counts as a failed
 // download: without any data arriving, and in all.
@@ -46,13 +46,13 @@ class TUpdateHost {
 };
 
 // Fetches the update description at `url` into `destination` from its
-// position. An answer larger than kMaxDescriptionBytes raises
+// position. An answer larger than kDescriptionByteLimit raises
 // ENetBodyTooLarge with no more than that written; every other failure
 // raises as TNetCustomHTTP::FetchUrl does.
 void FetchDescription(TNetCustomHTTP& http, const std::string& url, TNetStream& destination);
 
 // Downloads `url` into the file `local_file` (a full path), within `limits`
-// and kMaxDescriptionBytes. True when the file was fetched; a failure of the
+// and kDescriptionByteLimit. True when the file was fetched; a failure of the
 // download deletes the partial file and is swallowed. A `local_file` that
 // cannot be created raises platform::FileError.
 bool DownloadFile(TUpdateHost& host, const std::string& url, const std::string& local_file,

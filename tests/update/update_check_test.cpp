@@ -222,7 +222,7 @@ TEST_F(UpdateCheck, ASecondCheckDuringTheDownloadOnlySaysOneIsRunning) {
 
 TEST_F(UpdateCheck, DescriptionBeyondItsLimitIsNoUpdateAndLeavesNoFile) {
   const std::string offer = "[APPLICATION]\r\nVersion=1.03\r\n;";
-  const std::string at_limit = offer + std::string(update::kMaxDescriptionBytes - offer.size(), 'x');
+  const std::string at_limit = offer + std::string(update::kDescriptionByteLimit - offer.size(), 'x');
   {
     UpdateServer server(200, at_limit);
     EXPECT_EQ(Run(server, false).size(), 1u) << "a description of exactly the limit is read";
