@@ -147,7 +147,7 @@ TEST_F(UpdaterTest, ReleasesThatDoNotHoldLeaveTheFolderAsItWas) {
 
   // A description too long to be one.
   platform::WriteWholeFileAtomically(UpdateFolder() + "mainappupdate.inf",
-                                     std::string(update::kMaxDescriptionBytes + 1, ';'));
+                                     std::string(update::kDescriptionByteLimit + 1, ';'));
   ExpectRefused("more than");
 
   // No vendor's key beside the program.

@@ -109,7 +109,7 @@ class TUpdateRun {
     const std::string url = arguments_.UpdateFolderUrl + "mainappupdate.inf";
     TNetStringStream text;
     const auto deadline = std::chrono::steady_clock::now() + limits_.DescriptionTime;
-    TWatchedStream watched(text, kMaxDescriptionBytes, [this, deadline](std::int64_t) {
+    TWatchedStream watched(text, kDescriptionByteLimit, [this, deadline](std::int64_t) {
       if (host_.Cancelled()) throw TCancelled();
       if (std::chrono::steady_clock::now() > deadline) throw TReleaseError("The server took too long to answer.");
     });
