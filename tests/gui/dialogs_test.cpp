@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include "gui/GuiTestSupport.h"
@@ -257,6 +258,32 @@ TEST_F(DialogsTest, MessageBoxAnswersTheButtonPressedAndAFrameCloseIsCancel) {
   EXPECT_EQ(messages.MessageDlg("Noted.", TMsgDlgType::Information, TMsgDlgButtons::Ok), TModalResult::Cancel);
   driver.Expect([](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click(); });
   EXPECT_EQ(messages.MessageDlg("Noted.", TMsgDlgType::Information, TMsgDlgButtons::Ok), TModalResult::Ok);
+}
+
+TEST_F(DialogsTest, MessageBoxWrapsAPathOnlyAfterItsSeparators) {
+  QStringList lines;
+  driver.Expect([&lines](QWidget* widget) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    QTextLayout layout(box->text(), box->font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(160);
+      lines << box->text().mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).remove(QChar(0x200B)).trimmed();
+    }
+    layout.endLayout();
+    box->close();
+  });
+  messages.Inform("The whole file was copied to \"/projectmanagerdata/someone/tarvik-data/projects.dat.bak\" first.");
+  EXPECT_EQ(lines.join(QString()).remove(QLatin1Char(' ')),
+            QStringLiteral("Thewholefilewascopiedto\"/projectmanagerdata/someone/tarvik-data/projects.dat.bak\"first."));
+  for (const QString& line : lines) {
+    if (!line.contains(QLatin1Char('/')) || line.contains(QStringLiteral(".bak"))) continue;
+    EXPECT_TRUE(line.endsWith(QLatin1Char('/')) && !line.endsWith(QStringLiteral("\"/"))) << line.toStdString();
+  }
+  EXPECT_GT(lines.size(), 2) << lines.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(DialogsTest, ProjectDialogListsTheCategoriesAndSelectsTheFirst) {
