@@ -264,16 +264,18 @@ TEST_F(DialogsTest, MessageBoxWrapsAPathOnlyAfterItsSeparators) {
   QStringList lines;
   driver.Expect([&lines](QWidget* widget) {
     auto* box = qobject_cast<QMessageBox*>(widget);
-    QTextLayout layout(box->text(), box->font());
+    const QString shown = box->text();
+    QTextLayout layout(shown, box->font());
     QTextOption wrap;
     wrap.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(wrap);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
       line.setLineWidth(160);
-      lines << box->text().mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).remove(QChar(0x200B)).trimmed();
+      lines << shown.mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).remove(QChar(0x200B)).trimmed();
     }
     layout.endLayout();
+    QTest::keySequence(box, QKeySequence::Copy);
     box->close();
   });
   messages.Inform("The whole file was copied to \"/projectmanagerdata/someone/tarvik-data/projects.dat.bak\" first.");
@@ -284,6 +286,8 @@ TEST_F(DialogsTest, MessageBoxWrapsAPathOnlyAfterItsSeparators) {
     EXPECT_TRUE(line.endsWith(QLatin1Char('/')) && !line.endsWith(QStringLiteral("\"/"))) << line.toStdString();
   }
   EXPECT_GT(lines.size(), 2) << lines.join(QLatin1Char('|')).toStdString();
+  EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("\"/projectmanagerdata/someone/")))
+      << "a copy of the message holds the path as it is";
 }
 
 TEST_F(DialogsTest, ProjectDialogListsTheCategoriesAndSelectsTheFirst) {

@@ -1,5 +1,8 @@
 #include "ui/controls/MessageBox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <memory>
@@ -30,6 +33,22 @@ QString WithPathsWrappedAtSeparators(const QString& text) {
   return shown + text.mid(done);
 }
 
+// Shows the text with its paths tied together, and copies it as it is.
+class TPathWrappingMessageBox : public QMessageBox {
+ public:
+  TPathWrappingMessageBox(Icon icon, const QString& caption, const QString& text, QWidget* owner)
+      : QMessageBox(icon, caption, WithPathsWrappedAtSeparators(text), NoButton, owner), plain_text_(text) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!event->matches(QKeySequence::Copy)) return QMessageBox::keyPressEvent(event);
+    QGuiApplication::clipboard()->setText(plain_text_);
+  }
+
+ private:
+  QString plain_text_;
+};
+
 }  // namespace
 
 TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type,
@@ -39,13 +58,13 @@ TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type
   // line, as Windows draws them; Qt would start two.
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-  shown = WithPathsWrappedAtSeparators(shown);
-  auto box = std::make_unique<QMessageBox>(warning ? QMessageBox::Warning : QMessageBox::Information,
-                                           warning ? QStringLiteral("Warning") : QStringLiteral("Information"),
-                                           shown, QMessageBox::NoButton, owner_);
+  auto box = std::make_unique<TPathWrappingMessageBox>(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                                       warning ? QStringLiteral("Warning") : QStringLiteral("Information"),
+                                                       shown, owner_);
   box->setObjectName(QStringLiteral("msgMain"));
   box->setFont(ArialPixels(15));
   box->setTextFormat(Qt::PlainText);
+
   QPushButton* ok = box->addButton(QMessageBox::Ok);
   SetSkinDataName(ok, "button");
   QPushButton* cancel = nullptr;
