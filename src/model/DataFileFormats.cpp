@@ -66,7 +66,7 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
     if (IsBlankLine(line)) continue;
     if (line.starts_with(kHeaderPrefix)) {
       SplitDelimited('^', line, header);
-      if (header.size() < 5) ThrowListIndexError(header.size());
+      if (header.size() < 5) throw ReadStopped(header.size(), lines.LineNumber());
       close_current();
       current = std::make_unique<TProject>();
       current->Name = DecodeField(header[1]);
@@ -77,7 +77,7 @@ void ReadProjects(std::string_view bytes, TProjects& projects) {
       close_current();
     } else {
       SplitTaskLine(line, parts, unquoted);
-      if (parts.size() < 5) ThrowListIndexError(parts.size());
+      if (parts.size() < 5) throw ReadStopped(parts.size(), lines.LineNumber());
       if (!current) current = std::make_unique<TProject>();
       std::string name = DecodeField(parts[1]);
       std::string entry_text = name;
@@ -100,7 +100,7 @@ void ReadHours(std::string_view bytes, THours& hours) {
   for (std::string_view line; lines.Next(line);) {
     if (IsBlankLine(line)) continue;
     SplitDelimited('^', line, parts);
-    if (parts.size() < 3) ThrowListIndexError(parts.size());
+    if (parts.size() < 3) throw ReadStopped(parts.size(), lines.LineNumber());
     auto entry = std::make_unique<TToDoHour>(DecodeField(parts[0]), DecodeField(parts[1]), DecodeField(parts[2]));
     std::string key = PlannerKey(entry->Day, entry->Hour);
     hours.Add(std::move(key), std::move(entry));

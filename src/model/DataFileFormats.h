@@ -14,8 +14,8 @@ namespace datafiles {
 void ReadCategories(std::string_view bytes, TTextList& categories);
 
 // Append the records the bytes hold. A record with too few fields stops the
-// read with "List index out of bounds (%d)" (std::out_of_range); what was
-// appended until then stays.
+// read with "List index out of bounds (%d)" (ReadStopped, a std::out_of_range
+// that knows the line); what was appended until then stays.
 void ReadProjects(std::string_view bytes, TProjects& projects);
 void ReadHours(std::string_view bytes, THours& hours);
 

@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "model/DataFileFormats.h"
+#include "model/LineFormat.h"
 #include "model/UProjects.h"
 #include "platform/AppFolder.h"
 #include "platform/FileSystem.h"
@@ -24,14 +25,32 @@ std::string DataFilePath(const std::string& name, const std::string& created_nam
   return folder + created_name;
 }
 
+// What a load that stopped at `line` put in the window and what it left out.
+std::string ReadUpTo(size_t line) {
+  const std::string stopped = std::to_string(line);
+  if (line <= 1) return "Reading stopped at line 1, so nothing of the file is in the window.";
+  const std::string read = line == 2 ? "Line 1 was read and is" : "Lines 1 to " + std::to_string(line - 1) + " were read and are";
+  return read + " in the window; line " + stopped + " and everything after it were not read and are missing from the window.";
+}
+
+// The line a byte offset lies on, counting from 1, with the line breaks the
+// reader knows.
+size_t LineOfOffset(std::string_view bytes, size_t offset) {
+  datafiles::LineReader lines(bytes.substr(0, offset));
+  size_t count = 0;
+  for (std::string_view line; lines.Next(line);) ++count;
+  const bool starts_line = offset == 0 || bytes[offset - 1] == '\n' || bytes[offset - 1] == '\r';
+  return starts_line ? count + 1 : count;
+}
+
 // Called when a load stopped before the end of its file. A later save writes
 // only what was read, so the whole file is set aside beside it first, and
-// the load's error goes on naming the copy. An earlier copy that holds
-// something else is never overwritten. When no copy can be made the user
-// still sees the load's own error, told why, and `unread` keeps every save
-// off the file.
+// the load's error goes on to say what was read, what was not, and where
+// the copy is. An earlier copy that holds something else is never
+// overwritten. When no copy can be made the user still sees the load's own
+// error, told why, and `unread` keeps every save off the file.
 [[noreturn]] void StopLoadKeepingBackup(const std::string& path, std::string_view bytes, const std::string& error,
-                                        bool& unread) {
+                                        const std::string& read_and_unread, bool& unread) {
   std::string note;
   try {
     std::string backup = path + ".bak";
@@ -40,22 +59,28 @@ std::string DataFilePath(const std::string& name, const std::string& created_nam
       backup = path + ".bak" + std::to_string(n);
     }
     platform::WriteWholeFileAtomically(backup, bytes);
-    note = "The file could not be read to its end; a copy of it was kept as \"" + backup + "\".";
+    note = "The whole file was copied to \"" + backup +
+           "\" first. Save Changes writes only what the window shows, so the rest is in that copy.";
   } catch (const std::exception& backup_error) {
     unread = true;
-    note = "The file could not be read to its end, and no copy of it could be kept (" +
-           std::string(backup_error.what()) + "), so Save Changes will not write over it.";
+    note = "No copy of the file could be kept (" + std::string(backup_error.what()) +
+           "), so Save Changes will not write over it.";
   }
-  throw std::runtime_error(error + "\r\n" + note);
+  throw std::runtime_error(error + "\r\n" + read_and_unread + "\r\n" + note);
 }
 
 // The text of a data file ends at a NUL, as it always has; anything other
 // than NUL after it is the user's all the same, so such a file is treated
 // like one whose load stopped early.
-std::string NulError(const std::string& path, std::string_view bytes) {
+void StopAtNul(const std::string& path, std::string_view bytes, bool& unread) {
   const size_t nul = bytes.find('\0');
-  if (nul == std::string_view::npos || bytes.find_first_not_of('\0', nul) == std::string_view::npos) return {};
-  return "File \"" + path + "\" holds a NUL byte at offset " + std::to_string(nul) + "; what follows it was not read.";
+  if (nul == std::string_view::npos || bytes.find_first_not_of('\0', nul) == std::string_view::npos) return;
+  const size_t line = LineOfOffset(bytes, nul);
+  StopLoadKeepingBackup(path, bytes,
+                        "File \"" + path + "\" holds a NUL byte on line " + std::to_string(line) + ".",
+                        "What comes before it was read and is in the window; what follows it was not read and "
+                        "is missing from the window.",
+                        unread);
 }
 
 // Loads the file at `path`, if there is one, with `read`. A file that is
@@ -81,11 +106,10 @@ void LoadFile(const std::string& path, bool& unread, Read read) {
   }
   try {
     read(bytes);
-  } catch (const std::out_of_range& error) {
-    StopLoadKeepingBackup(path, bytes, error.what(), unread);
+  } catch (const datafiles::ReadStopped& error) {
+    StopLoadKeepingBackup(path, bytes, error.what(), ReadUpTo(error.LineNumber()), unread);
   }
-  if (const std::string error = NulError(path, bytes); !error.empty())
-    StopLoadKeepingBackup(path, bytes, error, unread);
+  StopAtNul(path, bytes, unread);
 }
 
 // Writes the text `write` gives over the file at `path`, unless the load

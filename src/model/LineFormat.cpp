@@ -27,6 +27,7 @@ bool LineReader::Next(std::string_view& line) {
   if (next_lf_ < position_) next_lf_ = bytes_.find('\n', position_);
   const size_t end = std::min({next_cr_, next_lf_, bytes_.size()});
   line = bytes_.substr(position_, end - position_);
+  ++line_number_;
   position_ = end + (end == next_cr_ && next_lf_ == end + 1 ? 2 : 1);
   return true;
 }
@@ -104,8 +105,8 @@ void SplitTaskLine(std::string_view line, std::vector<std::string_view>& fields,
   }
 }
 
-void ThrowListIndexError(size_t first_missing_index) {
-  throw std::out_of_range("List index out of bounds (" + std::to_string(first_missing_index) + ")");
-}
+ReadStopped::ReadStopped(size_t first_missing_index, size_t line_number)
+    : std::out_of_range("List index out of bounds (" + std::to_string(first_missing_index) + ")"),
+      line_number_(line_number) {}
 
 }  // namespace datafiles

@@ -1,4 +1,5 @@
 #pragma once
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,10 +14,13 @@ class LineReader {
  public:
   explicit LineReader(std::string_view bytes);
   bool Next(std::string_view& line);
+  // The number of the line Next gave last, counting from 1.
+  size_t LineNumber() const { return line_number_; }
 
  private:
   std::string_view bytes_;
   size_t position_ = 0;
+  size_t line_number_ = 0;
   size_t next_cr_;  // where the next CR and LF are, searched only when passed
   size_t next_lf_;
 };
@@ -34,7 +38,15 @@ bool IsBlankLine(std::string_view line);
 // the next split with the same `unquoted`.
 void SplitTaskLine(std::string_view line, std::vector<std::string_view>& fields, std::string& unquoted);
 
-// The error of a record with too few fields.
-[[noreturn]] void ThrowListIndexError(size_t first_missing_index);
+// A read stopped by a record with too few fields; what() is the message
+// "List index out of bounds (%d)".
+class ReadStopped : public std::out_of_range {
+ public:
+  ReadStopped(size_t first_missing_index, size_t line_number);
+  size_t LineNumber() const { return line_number_; }
+
+ private:
+  size_t line_number_;
+};
 
 }  // namespace datafiles

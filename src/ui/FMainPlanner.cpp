@@ -61,10 +61,10 @@ void TfrmMain::btnEditHourClick() {
       if (entry < 0) {
         Hours->Add(key, std::make_unique<TToDoHour>(day, hour, action));
       } else {
-        TToDoHour& found = *Hours->Objects(entry);
-        found.Day = day;
-        found.Hour = hour;
-        found.Action = action;
+        // The entry keeps its day and hour as stored: its key names this
+        // slot, perhaps in another letter case ("9:00 am"), and Ok on an
+        // unchanged action must not rewrite them.
+        Hours->Objects(entry)->Action = action;
       }
     }
   }

@@ -71,7 +71,7 @@ void TfrmMain::btnAddClick() {
   if (dialog->exec() != QDialog::Accepted) return;
   const std::string name = dialog->edtName->text().toStdString();
   CurrentProject->Tasks.Add(name, std::make_unique<TTask>(dialog->chkDone->isChecked(), name,
-                                                          dialog->memNotes->toPlainText().toStdString(),
+                                                          dialog->memNotes->Text().toStdString(),
                                                           dialog->edtStartDate->text().toStdString(),
                                                           dialog->edtEndDate->text().toStdString()));
   ShowProjectSummary();
@@ -91,13 +91,13 @@ void TfrmMain::btnEditClick() {
   const auto dialog = std::make_unique<TfrmTask>(*msgMain, this);
   dialog->setWindowTitle(QStringLiteral("Edit task"));
   dialog->edtName->setText(ToQ(task.Name));
-  dialog->memNotes->setPlainText(ToQ(task.Notes));
+  dialog->memNotes->SetText(ToQ(task.Notes));
   dialog->chkDone->setChecked(task.Done);
   dialog->edtStartDate->setText(ToQ(task.StartDate));
   dialog->edtEndDate->setText(ToQ(task.EndDate));
   if (dialog->exec() != QDialog::Accepted) return;
   task.Name = dialog->edtName->text().toStdString();
-  task.Notes = dialog->memNotes->toPlainText().toStdString();
+  task.Notes = dialog->memNotes->Text().toStdString();
   task.Done = dialog->chkDone->isChecked();
   task.StartDate = dialog->edtStartDate->text().toStdString();
   task.EndDate = dialog->edtEndDate->text().toStdString();

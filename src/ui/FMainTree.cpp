@@ -131,7 +131,9 @@ void TfrmMain::EditProject(const std::string& name) {
   const auto dialog = std::make_unique<TfrmCreateProject>(Projects->Categories, *msgMain, this);
   dialog->setWindowTitle(QStringLiteral("Edit current project"));
   dialog->edtName->setText(ToQ(project->Name));
-  const int category = Projects->Categories.IndexOf(project->Category);
+  // The project's own entry, not the first whose name differs only in
+  // letter case: Ok must not move the project to another category.
+  const int category = dialog->cbxCategories->findText(ToQ(project->Category), Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (dialog->cbxCategories->count() > 0) dialog->cbxCategories->setCurrentIndex(category >= 0 ? category : 0);
   dialog->edtStartDate->setText(ToQ(project->StartDate));
   dialog->edtEndDate->setText(ToQ(project->EndDate));

@@ -1,5 +1,6 @@
 #include "ui/FNewProject.h"
 
+#include "ui/QtText.h"
 #include "ui/controls/AlignLayout.h"
 #include "ui/controls/Button.h"
 #include "ui/controls/DateEdit.h"
@@ -43,6 +44,6 @@ TfrmCreateProject::TfrmCreateProject(const TTextList& categories, const TskMessa
 }
 
 void TfrmCreateProject::FormCreate(const TTextList& categories) {
-  for (int i = 0; i < categories.Count(); ++i) cbxCategories->addItem(QString::fromStdString(categories.Strings(i)));
+  for (int i = 0; i < categories.Count(); ++i) cbxCategories->addItem(ToQ(categories.Strings(i)));
   if (cbxCategories->count() > 0) cbxCategories->setCurrentIndex(0);
 }

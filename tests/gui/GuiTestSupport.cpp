@@ -25,6 +25,12 @@ constexpr char kAnswered[] = "answeredByTest";
 
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new testsupport::TQtTestEnvironment<>);
 
+// A box's text as the user reads it, without the invisible characters that
+// tie a path together on screen.
+std::string ReadText(const QMessageBox* box) {
+  return box->text().remove(QChar(0x2060)).remove(QChar(0x200B)).toStdString();
+}
+
 }  // namespace
 
 TModalDriver::TModalDriver() {
@@ -43,7 +49,7 @@ void TModalDriver::AnswerBox(bool ok, TSeenBox* seen) {
     ASSERT_NE(box, nullptr) << "expected a message box, got " << window->metaObject()->className();
     if (seen) {
       seen->caption = box->windowTitle().toStdString();
-      seen->text = box->text().toStdString();
+      seen->text = ReadText(box);
       seen->had_cancel = box->button(QMessageBox::Cancel) != nullptr;
     }
     box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
@@ -57,7 +63,7 @@ void TModalDriver::Poll() {
   QPointer<QWidget> window(modal);
   if (answers_.empty()) {
     auto* box = qobject_cast<QMessageBox*>(modal);
-    unexpected_.push_back(box ? box->text().toStdString() : modal->windowTitle().toStdString());
+    unexpected_.push_back(box ? ReadText(box) : modal->windowTitle().toStdString());
     // Closed from the event loop, not from inside this timer.
     QTimer::singleShot(0, modal, [window] {
       if (auto* dialog = qobject_cast<QDialog*>(window.data())) dialog->reject();

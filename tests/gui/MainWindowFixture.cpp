@@ -1,4 +1,5 @@
 #include "gui/MainWindowFixture.h"
+#include "ui/QtText.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -31,14 +32,14 @@ void MainWindowTest::Open(const std::string& categories, const std::string& proj
 }
 
 QTreeWidgetItem* MainWindowTest::Node(const std::string& text, const std::string& category) const {
-  const QString wanted = QString::fromStdString(text);
+  const QString wanted = ToQ(text);
   for (int c = 0; c < window->tvwMain->topLevelItemCount(); ++c) {
     QTreeWidgetItem* top = window->tvwMain->topLevelItem(c);
     if (category.empty()) {
       if (top->text(0) == wanted) return top;
       continue;
     }
-    if (top->text(0) != QString::fromStdString(category)) continue;
+    if (top->text(0) != ToQ(category)) continue;
     for (int p = 0; p < top->childCount(); ++p)
       if (top->child(p)->text(0) == wanted) return top->child(p);
   }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include "gui/GuiTestSupport.h"
@@ -259,6 +260,36 @@ TEST_F(DialogsTest, MessageBoxAnswersTheButtonPressedAndAFrameCloseIsCancel) {
   EXPECT_EQ(messages.MessageDlg("Noted.", TMsgDlgType::Information, TMsgDlgButtons::Ok), TModalResult::Ok);
 }
 
+TEST_F(DialogsTest, MessageBoxWrapsAPathOnlyAfterItsSeparators) {
+  QStringList lines;
+  driver.Expect([&lines](QWidget* widget) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    const QString shown = box->text();
+    QTextLayout layout(shown, box->font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(160);
+      lines << shown.mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).remove(QChar(0x200B)).trimmed();
+    }
+    layout.endLayout();
+    QTest::keySequence(box, QKeySequence::Copy);
+    box->close();
+  });
+  messages.Inform("The whole file was copied to \"/projectmanagerdata/someone/tarvik-data/projects.dat.bak\" first.");
+  EXPECT_EQ(lines.join(QString()).remove(QLatin1Char(' ')),
+            QStringLiteral("Thewholefilewascopiedto\"/projectmanagerdata/someone/tarvik-data/projects.dat.bak\"first."));
+  for (const QString& line : lines) {
+    if (!line.contains(QLatin1Char('/')) || line.contains(QStringLiteral(".bak"))) continue;
+    EXPECT_TRUE(line.endsWith(QLatin1Char('/')) && !line.endsWith(QStringLiteral("\"/"))) << line.toStdString();
+  }
+  EXPECT_GT(lines.size(), 2) << lines.join(QLatin1Char('|')).toStdString();
+  EXPECT_TRUE(QApplication::clipboard()->text().contains(QStringLiteral("\"/projectmanagerdata/someone/")))
+      << "a copy of the message holds the path as it is";
+}
+
 TEST_F(DialogsTest, ProjectDialogListsTheCategoriesAndSelectsTheFirst) {
   TTextList categories;
   categories.Add("Work");
@@ -278,73 +309,50 @@ TEST_F(DialogsTest, ProjectDialogListsTheCategoriesAndSelectsTheFirst) {
   EXPECT_EQ(empty.cbxCategories->currentText(), "");
 }
 
-TEST_F(DialogsTest, DateFieldsStartAtTodayAndRefuseKeysThatMakeNoDate) {
+// The keys reach the typing rules (tested on their own in date_mask_test)
+// the way a user presses them.
+TEST_F(DialogsTest, DateFieldsStoreTheDateTypedOverHomeASelectionOrAnEmptyText) {
   TfrmTask task(messages, &owner);
   EXPECT_EQ(task.edtStartDate->text(), Today());
   EXPECT_EQ(task.edtEndDate->text(), Today());
 
   TskDateEdit* field = task.edtStartDate;
-  field->setText(QStringLiteral(" 7/ 5/2008"));
-  field->setCursorPosition(0);
-  QTest::keyClick(field, Qt::Key_1);  // "17/ 5/2008" would be no date
+  field->setText(QStringLiteral("12/10/2026"));
+  QTest::keyClick(field, Qt::Key_Home);
+  QTest::keyClicks(field, QStringLiteral("01022009"));
+  EXPECT_EQ(field->text(), QStringLiteral("01/02/2009"));
+  QTest::keyClick(field, Qt::Key_Backspace);
+  QTest::keyClick(field, Qt::Key_Backspace);
+  EXPECT_EQ(field->text(), QStringLiteral("01/02/20  "));
+  QTest::keyClicks(field, QStringLiteral("13"));
+  EXPECT_EQ(field->text(), QStringLiteral("01/02/2013"));
+  QTest::keySequence(field, QKeySequence::SelectAll);
+  QTest::keyClicks(field, QStringLiteral("1/2/2009"));
+  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 2/2009"));
+  QTest::keyClick(field, Qt::Key_Home);
+  QTest::keyClicks(field, QStringLiteral("2/30"));  // no 30 February: the 0 is refused
+  EXPECT_EQ(field->text(), QStringLiteral(" 2/3 /2009"));
+
+  field->setText(QString());
+  QTest::keyClicks(field, QStringLiteral("7/5/2008"));
   EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
-  QTest::keyClick(field, Qt::Key_Space);  // the blank stays a blank
-  QTest::keyClick(field, Qt::Key_1);      // " 1/ 5/2008"
-  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
-  QTest::keyClick(field, Qt::Key_3);      // over the separator into the day: " 1/35/2008" is none
-  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
-  QTest::keyClick(field, Qt::Key_A);
-  QTest::keyClick(field, Qt::Key_Backspace);  // " 1/ 5" with the 5 blanked is no date
-  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
-  field->setCursorPosition(2);
-  QTest::keyClick(field, Qt::Key_Backspace);  // blanking the month's only digit leaves no month
-  EXPECT_EQ(field->text(), QStringLiteral(" 1/ 5/2008"));
-  field->setText(QStringLiteral("12/31/2008"));
-  field->setCursorPosition(1);
-  QTest::keyClick(field, Qt::Key_Backspace);  // " 2/31" is no date
-  EXPECT_EQ(field->text(), QStringLiteral("12/31/2008"));
-  field->setCursorPosition(3);
-  QTest::keyClick(field, Qt::Key_2);          // "12/21/2008"
-  EXPECT_EQ(field->text(), QStringLiteral("12/21/2008"));
-  field->setCursorPosition(10);
-  QTest::keyClick(field, Qt::Key_1);  // past the end the text does not grow
-  EXPECT_EQ(field->text(), QStringLiteral("12/21/2008"));
-}
 
-TEST_F(DialogsTest, DateFieldsTypeOverASelectionAndShowLongerStoredTextsWhole) {
-  TfrmTask task(messages, &owner);
-  TskDateEdit* field = task.edtStartDate;
-  field->setText(QStringLiteral(" 7/ 5/2008"));
+  QApplication::clipboard()->setText(QStringLiteral("12/24/2008"));
   field->selectAll();
-  QTest::keyClick(field, Qt::Key_0);  // over the selection from its start, not past its end
-  EXPECT_FALSE(field->hasSelectedText());
-  QTest::keyClick(field, Qt::Key_3);
-  EXPECT_EQ(field->text(), QStringLiteral("03/ 5/2008"));
-
-  // A date stored in another locale's form is shown, and read back, unchanged.
-  const QString stored = QStringLiteral("Tuesday, 1 July 2008");
-  field->setText(stored);
-  EXPECT_EQ(field->text(), stored);
-}
-
-TEST_F(DialogsTest, DateFieldsTakePastedDatesOnly) {
-  TfrmTask task(messages, &owner);
-  TskDateEdit* field = task.edtEndDate;
-  field->setText(QStringLiteral(" 7/ 5/2008"));
+  QTest::keySequence(field, QKeySequence::Cut);
+  EXPECT_EQ(field->text(), QStringLiteral("  /  /    "));
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral(" 7/ 5/2008"));
+  QTest::keySequence(field, QKeySequence::Paste);
+  EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
   QApplication::clipboard()->setText(QStringLiteral("not a date"));
   field->selectAll();
   QTest::keySequence(field, QKeySequence::Paste);
   EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
-  field->selectAll();
-  QTest::keySequence(field, QKeySequence::Cut);
-  EXPECT_EQ(field->text(), QStringLiteral(" 7/ 5/2008"));
-  QApplication::clipboard()->setText(QStringLiteral("12/24/2008"));
-  field->selectAll();
-  QTest::keySequence(field, QKeySequence::Paste);
-  EXPECT_EQ(field->text(), QStringLiteral("12/24/2008"));
-  // A stored text that is no date is shown as it is.
-  field->setText(QStringLiteral("2008-07-05"));
-  EXPECT_EQ(field->text(), QStringLiteral("2008-07-05"));
+
+  // A date stored in another form is shown, and read back, unchanged.
+  const QString stored = QStringLiteral("Tuesday, 1 July 2008");
+  field->setText(stored);
+  EXPECT_EQ(field->text(), stored);
 }
 
 TEST_F(DialogsTest, DateFieldDropsDownAMonthCalendarThatSetsTheText) {

@@ -226,6 +226,32 @@ TEST_F(TasksTest, ConfirmedRemovalDeletesTheRowAndTheTaskDownToTheLast) {
   EXPECT_EQ(window->MainGauge->Value(), 0);
 }
 
+TEST_F(TasksTest, TheRowShowingTheFocusIsTheSelectedRowThatDeleteAndEditActOn) {
+  Open("Work\r\n", ProjectWith("Site", 0, 4));
+  ClickNode(Node("Site", "Work"));
+  TskListView* list = window->lvwItems;
+  ClickRow(list, 0);
+  auto focus_row = [list] { return list->currentIndex().isValid() ? list->currentIndex().row() : -1; };
+  QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);  // moves the focus alone in a plain list
+  EXPECT_EQ(focus_row(), 1);
+  EXPECT_EQ(list->SelectedRow(), 1);
+  driver.AnswerBox(true);
+  QTest::keyClick(list, Qt::Key_Delete);
+  ASSERT_EQ(window->CurrentProject->Tasks.Count(), 3);
+  EXPECT_EQ(window->CurrentProject->Tasks.Objects(1)->Name, "Task 2") << "the focused row was removed";
+  EXPECT_EQ(list->SelectedRow(), focus_row());
+  driver.Expect([](QWidget* dialog) {
+    EXPECT_EQ(qobject_cast<TfrmTask*>(dialog)->edtName->text(), "Task 2");
+    Click(qobject_cast<TfrmTask*>(dialog)->skButton2);
+  });
+  Click(window->btnEdit);
+  // Unselecting the row takes the focus mark off it too.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list->visualRect(list->model()->index(1, 1)).center());
+  EXPECT_EQ(list->SelectedRow(), -1);
+  EXPECT_EQ(focus_row(), -1);
+}
+
 TEST_F(TasksTest, SaveWithNothingWritesThreeEmptyFilesAndSaysNothing) {
   Open();
   Click(window->btnSave);

@@ -193,9 +193,12 @@ TEST_F(DataFilesRobustness, MalformedLineStopsLoadAndKeepsTheWholeFileAside) {
     projects.LoadProjects();
     FAIL() << "expected the load to stop";
   } catch (const std::runtime_error& error) {
-    const std::string message = error.what();
-    EXPECT_EQ(message.substr(0, message.find('\r')), "List index out of bounds (3)");
-    EXPECT_NE(message.find(folder.File("projects.dat.bak")), std::string::npos) << message;
+    EXPECT_EQ(std::string(error.what()),
+              "List index out of bounds (3)\r\n"
+              "Lines 1 to 2 were read and are in the window; line 3 and everything after it were not read and are "
+              "missing from the window.\r\n"
+              "The whole file was copied to \"" + folder.File("projects.dat.bak") +
+                  "\" first. Save Changes writes only what the window shows, so the rest is in that copy.");
   }
   ASSERT_EQ(projects.Count(), 1) << "what was read before the error stays";
   EXPECT_EQ(folder.Read("projects.dat.bak"), original);
@@ -344,8 +347,7 @@ TEST_F(DataFilesRobustness, TextAfterANulIsKeptAsideAndReported) {
     projects.LoadProjects();
     FAIL() << "expected the load to report the NUL";
   } catch (const std::runtime_error& error) {
-    EXPECT_EQ(FirstLine(error), "File \"" + folder.File("projects.dat") + "\" holds a NUL byte at offset 30; "
-                                "what follows it was not read.");
+    EXPECT_EQ(FirstLine(error), "File \"" + folder.File("projects.dat") + "\" holds a NUL byte on line 3.");
     EXPECT_NE(std::string(error.what()).find(folder.File("projects.dat.bak")), std::string::npos) << error.what();
   }
   ASSERT_EQ(projects.Count(), 1);
@@ -376,7 +378,7 @@ TEST_F(DataFilesRobustness, BackupThatFailsKeepsTheLoadErrorAndTheFile) {
   } catch (const std::runtime_error& error) {
     EXPECT_EQ(FirstLine(error), "List index out of bounds (3)");
     const std::string message = error.what();
-    EXPECT_NE(message.find("no copy of it could be kept (Cannot create file \"" + folder.File("projects.dat.bak")),
+    EXPECT_NE(message.find("No copy of the file could be kept (Cannot create file \"" + folder.File("projects.dat.bak")),
               std::string::npos)
         << message;
   }

@@ -1,14 +1,15 @@
 #include "ui/controls/DateEdit.h"
 
 #include <QDate>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QValidator>
 #include <QVBoxLayout>
 
 #include "platform/ShortDate.h"
-#include "ui/controls/DateMask.h"
 #include "ui/controls/Edit.h"
 #include "ui/controls/MonthCalendar.h"
 #include "ui/controls/OwnedBy.h"
@@ -18,30 +19,32 @@ namespace {
 
 constexpr int kButtonWidth = 16;
 
-// Refuses every edit that leaves no date, however it comes: a paste from the
-// context menu, a drop, an input method. Texts set by the program (a stored
-// date) are shown as they are; Qt does not validate those.
+std::u32string Chars(const QString& text) { return text.toStdU32String(); }
+
+// Keeps every other way of changing the text (the context menu, a drop, an
+// input method) to what typing could give: a text in the field's form that
+// can still become a date. Texts set by the program (a stored date) are
+// shown as they are; Qt does not validate those.
 class TDateTextValidator : public QValidator {
  public:
-  TDateTextValidator(std::string pattern, QObject* parent) : QValidator(parent), pattern_(std::move(pattern)) {}
-  State validate(QString& text, int&) const override {
-    return datemask::Parse(pattern_, text.toStdString()) ? Acceptable : Invalid;
-  }
+  TDateTextValidator(const datemask::TDateMask& mask, QObject* parent) : QValidator(parent), mask_(mask) {}
+  State validate(QString& text, int&) const override { return mask_.Admits(Chars(text)) ? Acceptable : Invalid; }
 
  private:
-  std::string pattern_;
+  const datemask::TDateMask& mask_;
 };
+
 datemask::TDate FromQDate(QDate date) { return {date.year(), date.month(), date.day()}; }
 
 }  // namespace
 
-TskDateEdit::TskDateEdit(QWidget* parent) : QLineEdit(parent), pattern_(platform::ShortDateFormat()) {
+TskDateEdit::TskDateEdit(QWidget* parent) : QLineEdit(parent), mask_(platform::ShortDateFormat()) {
   SetSkinDataName(this, "buttonedit");
   UseEntryFieldLook(this);
   // No maximum length: QLineEdit would cut a stored date or a longer
   // locale's date to it, and typing only ever overwrites, so the text keeps
   // the length of its date form (10 characters for "M/d/yyyy").
-  setValidator(OwnedBy<TDateTextValidator>(this, pattern_));
+  setValidator(OwnedBy<TDateTextValidator>(this, mask_));
   setAcceptDrops(false);
   drop_down_ = OwnedBy<QToolButton>(this);
   drop_down_->setObjectName(QStringLiteral("btnDropDown"));
@@ -53,55 +56,47 @@ TskDateEdit::TskDateEdit(QWidget* parent) : QLineEdit(parent), pattern_(platform
   setText(TextFor(QDate::currentDate()));
 }
 
-QString TskDateEdit::TextFor(QDate date) const {
-  return QString::fromStdString(datemask::Format(pattern_, FromQDate(date)));
-}
+QString TskDateEdit::TextFor(QDate date) const { return QString::fromStdU32String(mask_.Format(FromQDate(date))); }
 
 void TskDateEdit::resizeEvent(QResizeEvent* event) {
   QLineEdit::resizeEvent(event);
   drop_down_->setGeometry(width() - kButtonWidth - 1, 1, kButtonWidth, height() - 2);
 }
 
-int TskDateEdit::NextDigitSlot(int position) const {
-  while (position < text().size() && datemask::IsSeparatorAt(pattern_, static_cast<size_t>(position))) ++position;
-  return position;
+datemask::TSelection TskDateEdit::Selection() const {
+  if (!hasSelectedText()) {
+    const auto cursor = static_cast<size_t>(cursorPosition());
+    return {cursor, cursor};
+  }
+  return {static_cast<size_t>(selectionStart()), static_cast<size_t>(selectionEnd())};
 }
 
-bool TskDateEdit::Overwrite(int position, QChar replacement) {
-  if (position < 0 || position >= text().size()) return false;
-  QString candidate = text();
-  candidate[position] = replacement;
-  if (!datemask::Parse(pattern_, candidate.toStdString())) return false;
-  setText(candidate);
-  return true;
+void TskDateEdit::Apply(const std::optional<datemask::TFieldText>& edited) {
+  if (!edited) return;
+  setText(QString::fromStdU32String(edited->text));
+  setCursorPosition(static_cast<int>(edited->cursor));
+}
+
+void TskDateEdit::EraseSelection(datemask::TEraseDirection direction) {
+  Apply(datemask::Erase(mask_, Chars(text()), Selection(), direction));
 }
 
 void TskDateEdit::keyPressEvent(QKeyEvent* event) {
   if (isReadOnly()) return QLineEdit::keyPressEvent(event);
-  const QString typed = event->text();
   if (event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier) return DropDown();
-  if (event->key() == Qt::Key_Backspace) {
-    const int position = cursorPosition() - 1;
-    if (position >= 0 && !datemask::IsSeparatorAt(pattern_, static_cast<size_t>(position)) &&
-        Overwrite(position, QLatin1Char(' ')))
-      setCursorPosition(position);
-    return;
+  if (event->matches(QKeySequence::Paste)) {
+    return Apply(datemask::Paste(mask_, Chars(text()), Selection(), Chars(QGuiApplication::clipboard()->text())));
   }
-  if (event->key() == Qt::Key_Delete) {
-    const int position = cursorPosition();
-    if (Overwrite(position, QLatin1Char(' '))) setCursorPosition(position);
-    return;
+  if (event->matches(QKeySequence::Cut)) {
+    if (hasSelectedText()) QGuiApplication::clipboard()->setText(selectedText());
+    return EraseSelection(datemask::TEraseDirection::Forward);
   }
+  if (event->key() == Qt::Key_Backspace) return EraseSelection(datemask::TEraseDirection::Backward);
+  if (event->key() == Qt::Key_Delete) return EraseSelection(datemask::TEraseDirection::Forward);
   if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) return;
-  if (typed.size() == 1 && typed[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
-    const QChar c = typed[0];
-    if (!c.isDigit() && c != QLatin1Char(' ')) return;
-    // Typing over a selection (a field tabbed into is all selected) starts
-    // at its first character, as in any other edit.
-    const int position = NextDigitSlot(hasSelectedText() ? selectionStart() : cursorPosition());
-    if (Overwrite(position, c)) setCursorPosition(NextDigitSlot(position + 1));
-    return;
-  }
+  const QString typed = event->text();
+  if (typed.size() == 1 && typed[0].isPrint() && !(event->modifiers() & Qt::ControlModifier))
+    return Apply(datemask::Type(mask_, Chars(text()), Selection(), typed[0].unicode()));
   QLineEdit::keyPressEvent(event);
 }
 
@@ -114,7 +109,7 @@ void TskDateEdit::DropDown() {
   popup->setFrameStyle(QFrame::Box | QFrame::Plain);
   auto* calendar = OwnedBy<TskMonthCalendar>(popup);
   calendar->setObjectName(QStringLiteral("DropDownCalendar"));
-  if (const auto shown = datemask::Parse(pattern_, text().toStdString()))
+  if (const auto shown = mask_.Parse(Chars(text())))
     calendar->SetDate(QDate(shown->year, shown->month, shown->day));
   auto* layout = OwnedBy<QVBoxLayout>(popup);
   layout->setContentsMargins(1, 1, 1, 1);

@@ -1,12 +1,16 @@
 #pragma once
 #include <QLineEdit>
-#include <string>
+#include <optional>
+
+#include "ui/controls/DateMask.h"
+#include "ui/controls/DateTyping.h"
 
 class QToolButton;
 
 // A date field: the text follows the short date format with blanks for
-// single digits (" 7/ 5/2008"), typing overwrites digit by digit, and a key
-// that would make the text no date is refused. Its button drops down a month
+// single digits (" 7/ 5/2008"). Keys edit it as DateTyping.h describes:
+// digits overwrite, separators are skipped, a key that would make a date
+// that cannot exist is refused. Its button (and Alt+Down) drops down a month
 // calendar. Callers read and write the text as shown; a text set from
 // outside (a stored date) is shown unchanged. Skin element "buttonedit".
 class TskDateEdit : public QLineEdit {
@@ -24,11 +28,11 @@ class TskDateEdit : public QLineEdit {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // Puts `replacement` over the character at `position`, if the result is
-  // still a date; returns whether it did.
-  bool Overwrite(int position, QChar replacement);
-  int NextDigitSlot(int position) const;
+  datemask::TSelection Selection() const;
+  // Shows an edit's text and cursor; none leaves the field as it is.
+  void Apply(const std::optional<datemask::TFieldText>& edited);
+  void EraseSelection(datemask::TEraseDirection direction);
 
-  std::string pattern_;
+  datemask::TDateMask mask_;
   QToolButton* drop_down_;
 };

@@ -1,43 +1,13 @@
 #include "ui/controls/DateMask.h"
 
-#include <vector>
-
 #include "platform/Utf8.h"
 
 namespace datemask {
 namespace {
 
-enum class Field { Separator, Month, Day, Year };
+constexpr char32_t kBlank = U' ';
 
-// One slot of the field text per character, so that slot numbers are the
-// cursor positions of the edit even where a locale separates with characters
-// beyond ASCII ("2008年 7月 5日").
-struct Slot {
-  Field field;
-  std::string_view literal;  // a separator's UTF-8 bytes, within the pattern
-  bool zero_led;             // "MM", "dd": a single digit is led by "0"
-};
-
-std::vector<Slot> Slots(std::string_view pattern) {
-  std::vector<Slot> slots;
-  size_t i = 0;
-  while (i < pattern.size()) {
-    const char letter = pattern[i];
-    if (letter != 'M' && letter != 'd' && letter != 'y') {
-      const size_t start = i;
-      platform::NextCodePoint(pattern, i);
-      slots.push_back({Field::Separator, pattern.substr(start, i - start), false});
-      continue;
-    }
-    size_t run = 1;
-    while (i + run < pattern.size() && pattern[i + run] == letter) ++run;
-    const Field field = letter == 'M' ? Field::Month : letter == 'd' ? Field::Day : Field::Year;
-    const size_t width = field == Field::Year && run > 2 ? 4 : 2;
-    for (size_t k = 0; k < width; ++k) slots.push_back({field, {}, run >= 2});
-    i += run;
-  }
-  return slots;
-}
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 }  // namespace
 
@@ -48,74 +18,111 @@ int DaysInMonth(int year, int month) {
   return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-bool IsSeparatorAt(std::string_view pattern, size_t position) {
-  const std::vector<Slot> slots = Slots(pattern);
-  return position < slots.size() && slots[position].field == Field::Separator;
-}
-
-std::string Format(std::string_view pattern, TDate date) {
-  const std::vector<Slot> slots = Slots(pattern);
-  std::string text;
+TDateMask::TDateMask(std::string_view pattern) {
   size_t i = 0;
-  while (i < slots.size()) {
-    const Slot& slot = slots[i];
-    if (slot.field == Field::Separator) {
-      text += slot.literal;
-      ++i;
+  while (i < pattern.size()) {
+    const char letter = pattern[i];
+    if (letter != 'M' && letter != 'd' && letter != 'y') {
+      slots_.push_back({TField::Separator, platform::NextCodePoint(pattern, i)});
       continue;
     }
-    size_t width = 0;
-    while (i + width < slots.size() && slots[i + width].field == slot.field) ++width;
-    const int value = slot.field == Field::Month ? date.month
-                      : slot.field == Field::Day ? date.day
-                                                 : (width == 2 ? date.year % 100 : date.year);
-    std::string digits = std::to_string(value);
+    size_t run = 1;
+    while (i + run < pattern.size() && pattern[i + run] == letter) ++run;
+    const TField field = letter == 'M' ? TField::Month : letter == 'd' ? TField::Day : TField::Year;
+    const size_t width = field == TField::Year && run > 2 ? 4 : 2;
+    const char32_t lead = field == TField::Year || run >= 2 ? U'0' : kBlank;
+    segments_.push_back({field, slots_.size(), slots_.size() + width, lead});
+    slots_.insert(slots_.end(), width, TSlot{field, 0});
+    i += run;
+  }
+}
+
+bool TDateMask::IsSeparatorAt(size_t position) const {
+  return position < slots_.size() && slots_[position].field == TField::Separator;
+}
+
+const TSegment* TDateMask::SegmentAt(size_t position) const {
+  for (const TSegment& segment : segments_)
+    if (position >= segment.begin && position < segment.end) return &segment;
+  return nullptr;
+}
+
+std::u32string TDateMask::SeparatorAfter(const TSegment& segment) const {
+  std::u32string separator;
+  for (size_t i = segment.end; IsSeparatorAt(i); ++i) separator += slots_[i].literal;
+  return separator;
+}
+
+std::u32string TDateMask::Blank() const {
+  std::u32string text;
+  for (const TSlot& slot : slots_) text += slot.field == TField::Separator ? slot.literal : kBlank;
+  return text;
+}
+
+std::u32string TDateMask::Format(TDate date) const {
+  std::u32string text = Blank();
+  for (const TSegment& segment : segments_) {
+    const size_t width = segment.end - segment.begin;
+    const int value = segment.field == TField::Month ? date.month
+                      : segment.field == TField::Day ? date.day
+                                                     : (width == 2 ? date.year % 100 : date.year);
+    std::u32string digits;
+    for (const char c : std::to_string(value)) digits += static_cast<char32_t>(c);
     if (digits.size() > width) digits = digits.substr(digits.size() - width);
-    const char lead = slot.field == Field::Year || slot.zero_led ? '0' : ' ';
-    text.append(width - digits.size(), lead);
-    text += digits;
-    i += width;
+    digits.insert(0, width - digits.size(), segment.lead);
+    text.replace(segment.begin, width, digits);
   }
   return text;
 }
 
-std::optional<TDate> Parse(std::string_view pattern, std::string_view text) {
-  const std::vector<Slot> slots = Slots(pattern);
-  TDate date;
-  int year_width = 4;
-  size_t at = 0;  // byte offset into `text`
-  size_t i = 0;
-  while (i < slots.size()) {
-    const Slot& slot = slots[i];
-    if (slot.field == Field::Separator) {
-      if (text.substr(at, slot.literal.size()) != slot.literal) return std::nullopt;
-      at += slot.literal.size();
-      ++i;
-      continue;
-    }
-    int value = 0;
-    bool seen_digit = false;
-    size_t width = 0;
-    for (; i + width < slots.size() && slots[i + width].field == slot.field; ++width, ++at) {
-      if (at >= text.size()) return std::nullopt;
-      const char c = text[at];
-      if (c == ' ' && !seen_digit) continue;
-      if (c < '0' || c > '9') return std::nullopt;
-      seen_digit = true;
-      value = value * 10 + (c - '0');
-    }
-    if (!seen_digit) return std::nullopt;
-    if (slot.field == Field::Month) date.month = value;
-    if (slot.field == Field::Day) date.day = value;
-    if (slot.field == Field::Year) date.year = value, year_width = static_cast<int>(width);
-    i += width;
+bool TDateMask::Fits(std::u32string_view text) const {
+  if (text.size() != slots_.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool fits = slots_[i].field == TField::Separator ? text[i] == slots_[i].literal
+                                                           : IsDigit(text[i]) || text[i] == kBlank;
+    if (!fits) return false;
   }
-  if (at != text.size()) return std::nullopt;
-  // A two-digit year reads as the years 1950 to 2049; only validity matters.
-  if (year_width == 2) date.year += date.year < 50 ? 2000 : 1900;
-  if (date.year < 1 || date.month < 1 || date.month > 12) return std::nullopt;
-  if (date.day < 1 || date.day > DaysInMonth(date.year, date.month)) return std::nullopt;
-  return date;
+  return true;
+}
+
+std::optional<int> TDateMask::ValueOf(std::u32string_view text, const TSegment& segment) const {
+  size_t i = segment.begin;
+  while (i < segment.end && text[i] == kBlank) ++i;
+  if (i == segment.end) return std::nullopt;
+  int value = 0;
+  for (; i < segment.end; ++i) {
+    if (!IsDigit(text[i])) return std::nullopt;
+    value = value * 10 + static_cast<int>(text[i] - U'0');
+  }
+  if (segment.field == TField::Year && segment.end - segment.begin == 2)
+    value += value < 50 ? 2000 : 1900;  // two digits read as the years 1950 to 2049
+  return value;
+}
+
+std::optional<TDateMask::TParts> TDateMask::PartsOf(std::u32string_view text) const {
+  if (!Fits(text)) return std::nullopt;
+  TParts parts;
+  for (const TSegment& segment : segments_) {
+    const std::optional<int> value = ValueOf(text, segment);
+    if (segment.field == TField::Month) parts.month = value;
+    if (segment.field == TField::Day) parts.day = value;
+    if (segment.field == TField::Year) parts.year = value;
+  }
+  if (parts.month && (*parts.month < 1 || *parts.month > 12)) return std::nullopt;
+  if (parts.day && (*parts.day < 1 || *parts.day > 31)) return std::nullopt;
+  if (parts.year && *parts.year < 1) return std::nullopt;
+  // Until the year is known, 29 February may still come to exist.
+  if (parts.day && parts.month && *parts.day > DaysInMonth(parts.year.value_or(2000), *parts.month))
+    return std::nullopt;
+  return parts;
+}
+
+bool TDateMask::Admits(std::u32string_view text) const { return PartsOf(text).has_value(); }
+
+std::optional<TDate> TDateMask::Parse(std::u32string_view text) const {
+  const std::optional<TParts> parts = PartsOf(text);
+  if (!parts || !parts->month || !parts->day || !parts->year) return std::nullopt;
+  return TDate{*parts->year, *parts->month, *parts->day};
 }
 
 }  // namespace datemask

@@ -6,7 +6,8 @@
 
 // Entry fields of the dialogs: Arial 14 px in black.
 
-// A single-line edit (skin element "edit").
+// A single-line edit (skin element "edit"). It holds a text of any length,
+// not only the 32767 characters a QLineEdit keeps of what it is given.
 class TskEdit : public QLineEdit {
   Q_OBJECT
  public:
@@ -14,11 +15,22 @@ class TskEdit : public QLineEdit {
 };
 
 // A multi-line edit with a vertical scroll bar; Tab leaves it
-// (skin element "memo").
+// (skin element "memo"). Text() gives back exactly what SetText() was given,
+// with what the user typed: each line break keeps its own form (LF, CR LF,
+// CR, or a Unicode separator) where toPlainText() would give LF for all and
+// turn no-break spaces into blanks. A break the user types is LF; pasted
+// text keeps its breaks.
 class TskMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
   explicit TskMemo(QWidget* parent);
+
+  void SetText(const QString& text);
+  QString Text() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 };
 
 // skin element "checkbox".

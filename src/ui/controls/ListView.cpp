@@ -57,6 +57,9 @@ TskListView::TskListView(Checkboxes checkboxes, QWidget* parent)
               if (index.column() == 0) emit ItemChanged(index.row());
             for (const QModelIndex& index : selected.indexes())
               if (index.column() == 0) emit ItemChanged(index.row());
+            // A row unselected by Ctrl+click or Ctrl+Space shows no focus either.
+            if (!selectionModel()->hasSelection() && currentIndex().isValid())
+              selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
           });
 }
 
@@ -106,6 +109,14 @@ void TskListView::SelectRow(int row) {
   const QModelIndex index = model_->index(row, 0);
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);
+}
+
+void TskListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QTreeView::currentChanged(current, previous);
+  // Ctrl with the arrow keys, the focus arriving by Tab and a removed row
+  // move the focus without selecting; the selection follows it here.
+  if (current.isValid() && !selectionModel()->isRowSelected(current.row(), QModelIndex()))
+    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void TskListView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -18,7 +18,8 @@ class TListRowsModel;
 // A report-style list: columns with captions, grid lines, whole-row
 // selection that stays visible without focus, nothing edited in place, and
 // optionally a check box in front of every row (skin element "listview",
-// its header "resizebutton"). Rows are replaced whole, so that a list of
+// its header "resizebutton"). The row that shows the keyboard focus is
+// always the selected row, so that a command acts on the row the user sees. Rows are replaced whole, so that a list of
 // many thousand rows fills at once.
 class TskListView : public QTreeView {
   Q_OBJECT
@@ -54,6 +55,7 @@ class TskListView : public QTreeView {
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
  private:
   std::unique_ptr<TListRowsModel> model_;
