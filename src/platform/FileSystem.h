@@ -1,15 +1,13 @@
 #pragma once
 #include <sys/types.h>
 
-#include <ctime>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "platform/UniqueFd.h"
-
-struct stat;
 
 namespace platform {
 
@@ -34,13 +32,12 @@ class FileError : public std::runtime_error {
 // renaming another over it leaves a new inode; one that writes in place
 // leaves a new size or modification time, which is kept to the nanosecond.
 struct FileStamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  timespec modified{};
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t modified_nanoseconds = 0;  // since 1970
 
-  static FileStamp Of(const struct stat& info);
-  friend bool operator==(const FileStamp& a, const FileStamp& b);
+  bool operator==(const FileStamp&) const = default;
 };
 
 bool FileExists(const std::string& path);
