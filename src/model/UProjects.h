@@ -73,10 +73,10 @@ class TProjects : public TStringList<TProject> {
   // in `index`. Returns none and leaves `index` alone when there is none.
   TProject* FindProjectByName(const std::string& name, int& index) const;
 
-  // A save whose file changed on disk since it was read or saved asks
-  // `overwrite_changed`; without one it refuses, and leaves the file.
   void LoadCategories();  // "categories.dat"
   void LoadProjects();    // "projects.dat", in any letter case
+  // A save whose file another writer changed since it was read or saved
+  // asks `overwrite_changed`, and without one refuses with an error.
   void SaveCategories(const TOverwriteQuery& overwrite_changed = {});  // "categories.dat"
   void SaveProjects(const TOverwriteQuery& overwrite_changed = {});  // "Projects.dat", replacing the file read
 
