@@ -83,80 +83,102 @@ void StopAtNul(const std::string& path, std::string_view bytes, bool& unread) {
                         unread);
 }
 
-// Loads the file at `path`, if there is one, with `read`. A file that is
-// there but cannot be read sets `unread`: the model gets nothing of it, and
-// a save would replace everything the file holds with nothing.
+// Loads the file at `path`, if there is one, with `read`, and notes which
+// version of it was read. A file that is there but cannot be read sets
+// `unread`: the model gets nothing of it, and a save would replace
+// everything the file holds with nothing.
 template <typename Read>
-void LoadFile(const std::string& path, bool& unread, Read read) {
-  unread = false;
+void LoadFile(const std::string& path, TDataFileState& state, Read read) {
+  state = TDataFileState{.seen = true, .stamp = std::nullopt};
   // A save that was killed half-way left its temporary file; the data file
   // itself is whole, old or new, and the leftover is of no use to anyone.
   platform::RemoveAbandonedTemporaries(path);
   if (!platform::FileExists(path)) return;
   std::string bytes;
   try {
-    bytes = platform::ReadWholeFile(path);
+    platform::FileStamp stamp;
+    bytes = platform::ReadWholeFile(path, stamp);
+    state.stamp = stamp;
   } catch (const platform::FileError& error) {
-    unread = true;
+    state.unread = true;
     throw platform::FileError(std::string(error.what()) + "\r\nSave Changes will not write over this file.",
                               error.ErrorNumber());
   } catch (...) {
-    unread = true;
+    state.unread = true;
     throw;
   }
   try {
     read(bytes);
   } catch (const datafiles::ReadStopped& error) {
-    StopLoadKeepingBackup(path, bytes, error.what(), ReadUpTo(error.LineNumber()), unread);
+    StopLoadKeepingBackup(path, bytes, error.what(), ReadUpTo(error.LineNumber()), state.unread);
   }
-  StopAtNul(path, bytes, unread);
+  StopAtNul(path, bytes, state.unread);
+}
+
+// Whether the save may write over the file at `path`: not when another
+// writer changed it since this program last read or saved it, unless
+// `overwrite_changed` says so. A file that is gone since holds nothing to
+// lose.
+bool MayOverwrite(const std::string& path, const TDataFileState& state, const TOverwriteQuery& overwrite_changed) {
+  if (!state.seen) return true;
+  const std::optional<platform::FileStamp> now = platform::StampOf(path);
+  if (!now || now == state.stamp) return true;
+  if (!overwrite_changed)
+    throw std::runtime_error("File \"" + path +
+                             "\" was not written: it changed on disk after it was last read or saved, and writing "
+                             "over it would destroy that change.");
+  return overwrite_changed(path);
 }
 
 // Writes the text `write` gives over the file at `path`, unless the load
 // found that file and could not read it: it is still there and holds what
 // the model never got. Once the file is gone (moved away by the user), the
-// save goes ahead and the file is the program's again.
+// save goes ahead and the file is the program's again. A file another
+// writer changed is written over only as MayOverwrite says.
 template <typename Write>
-void SaveFile(const std::string& path, bool& unread, Write write) {
-  if (unread && platform::FileExists(path))
+void SaveFile(const std::string& path, TDataFileState& state, const TOverwriteQuery& overwrite_changed, Write write) {
+  if (state.unread && platform::FileExists(path))
     throw std::runtime_error("File \"" + path +
                              "\" was not written: it could not be read when the program started, and writing "
                              "over it would destroy what it holds. Make it readable and start the program again, "
                              "or move it elsewhere and save again.");
   platform::TAtomicFileWriter file(path);
   write([&file](std::string_view piece) { file.Write(piece); });
-  file.Commit();
-  unread = false;
+  // Looked at after the slow part of the save, so that a change made while
+  // it wrote is seen too.
+  file.Flush();
+  if (!MayOverwrite(path, state, overwrite_changed)) return;
+  state = TDataFileState{.seen = true, .stamp = file.Commit()};
 }
 
 }  // namespace
 
 void TProjects::LoadCategories() {
-  LoadFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_unread_,
+  LoadFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_file_,
            [this](std::string_view bytes) { datafiles::ReadCategories(bytes, Categories); });
 }
 
 void TProjects::LoadProjects() {
-  LoadFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_unread_,
+  LoadFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_file_,
            [this](std::string_view bytes) { datafiles::ReadProjects(bytes, *this); });
 }
 
 void THours::LoadHours() {
-  LoadFile(DataFilePath(kHoursFile, kHoursFile), hours_unread_,
+  LoadFile(DataFilePath(kHoursFile, kHoursFile), hours_file_,
            [this](std::string_view bytes) { datafiles::ReadHours(bytes, *this); });
 }
 
-void TProjects::SaveCategories() {
-  SaveFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_unread_,
+void TProjects::SaveCategories(const TOverwriteQuery& overwrite_changed) {
+  SaveFile(DataFilePath(kCategoriesFile, kCategoriesFile), categories_file_, overwrite_changed,
            [this](const datafiles::TextSink& sink) { datafiles::WriteCategoriesText(Categories, sink); });
 }
 
-void TProjects::SaveProjects() {
-  SaveFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_unread_,
+void TProjects::SaveProjects(const TOverwriteQuery& overwrite_changed) {
+  SaveFile(DataFilePath(kProjectsFileRead, kProjectsFileCreated), projects_file_, overwrite_changed,
            [this](const datafiles::TextSink& sink) { datafiles::WriteProjectsText(*this, sink); });
 }
 
-void THours::SaveHours() {
-  SaveFile(DataFilePath(kHoursFile, kHoursFile), hours_unread_,
+void THours::SaveHours(const TOverwriteQuery& overwrite_changed) {
+  SaveFile(DataFilePath(kHoursFile, kHoursFile), hours_file_, overwrite_changed,
            [this](const datafiles::TextSink& sink) { datafiles::WriteHoursText(*this, sink); });
 }

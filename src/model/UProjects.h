@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "model/DataFileState.h"
 #include "model/RecordPool.h"
 #include "model/TStringList.h"
 
@@ -74,22 +75,22 @@ class TProjects : public TStringList<TProject> {
 
   void LoadCategories();  // "categories.dat"
   void LoadProjects();    // "projects.dat", in any letter case
-  void SaveCategories();  // "categories.dat"
-  void SaveProjects();    // "Projects.dat", replacing the file that was read
+  // A save whose file another writer changed since it was read or saved
+  // asks `overwrite_changed`, and without one refuses with an error.
+  void SaveCategories(const TOverwriteQuery& overwrite_changed = {});  // "categories.dat"
+  void SaveProjects(const TOverwriteQuery& overwrite_changed = {});  // "Projects.dat", replacing the file read
 
  private:
-  // Set when a load found its file but could not read it, nor keep a copy
-  // of what it did not read: its save then refuses to write over that file.
-  bool categories_unread_ = false;
-  bool projects_unread_ = false;
+  TDataFileState categories_file_;
+  TDataFileState projects_file_;
 };
 
 // The planner collection: entry text = planner key, object = the entry.
 class THours : public TStringList<TToDoHour> {
  public:
   void LoadHours();  // "Hours.dat"
-  void SaveHours();  // "Hours.dat"
+  void SaveHours(const TOverwriteQuery& overwrite_changed = {});  // "Hours.dat", as in TProjects
 
  private:
-  bool hours_unread_ = false;  // as in TProjects
+  TDataFileState hours_file_;
 };

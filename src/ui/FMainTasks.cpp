@@ -136,7 +136,14 @@ void TfrmMain::lvwItemsKeyDown(int Key, bool* Handled) {
 }
 
 void TfrmMain::btnSaveClick() {
-  Projects->SaveCategories();
-  Projects->SaveProjects();
-  Hours->SaveHours();
+  // A second copy of the program, a sync tool or an editor may have written
+  // a file since it was read; its change is kept unless the user says so,
+  // and the other files are saved either way.
+  const TOverwriteQuery overwrite_changed = [this](const std::string& path) {
+    return msgMain->AskYesNo("The file \"" + path + "\" has changed on disk since it was last read or saved.\r\n"
+                             "Do you want to overwrite it with your changes?");
+  };
+  Projects->SaveCategories(overwrite_changed);
+  Projects->SaveProjects(overwrite_changed);
+  Hours->SaveHours(overwrite_changed);
 }

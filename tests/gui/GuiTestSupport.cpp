@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -51,8 +52,12 @@ void TModalDriver::AnswerBox(bool ok, TSeenBox* seen) {
       seen->caption = box->windowTitle().toStdString();
       seen->text = ReadText(box);
       seen->had_cancel = box->button(QMessageBox::Cancel) != nullptr;
+      seen->asked_yes_no = box->button(QMessageBox::Yes) && box->button(QMessageBox::No) &&
+                           box->defaultButton() == box->button(QMessageBox::No);
     }
-    box->button(ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    const bool question = box->button(QMessageBox::Yes) != nullptr;
+    box->button(question ? (ok ? QMessageBox::Yes : QMessageBox::No) : (ok ? QMessageBox::Ok : QMessageBox::Cancel))
+        ->click();
   });
 }
 

@@ -30,11 +30,12 @@ class TModalDriver {
   void Expect(std::function<void(QWidget*)> answer);
 
   // Queues the answer to a message box: records its caption and text and
-  // presses OK or Cancel.
+  // presses OK or Cancel, or in a question Yes or No.
   struct TSeenBox {
     std::string caption;
     std::string text;
     bool had_cancel = false;
+    bool asked_yes_no = false;  // Yes and No, and No what Enter presses
   };
   void AnswerBox(bool ok, TSeenBox* seen = nullptr);
 

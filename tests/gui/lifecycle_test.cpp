@@ -88,6 +88,32 @@ TEST_F(LifecycleTest, SaveStoppedByTheProjectsFileKeepsTheCategoriesItWroteAndSk
   EXPECT_EQ(Folder().size(), before.size()) << "no temporary file is left";
 }
 
+// Another copy of the program or an editor wrote a file while the window
+// was open: Save asks before writing over it, keeps it on No and saves the
+// others, overwrites it on Yes, and then asks no more.
+TEST_F(LifecycleTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+  Open("Work\r\n", kProjects, kHours);
+  NewCategory("Home");
+  folder.Write("categories.dat", "Theirs\r\n");
+  const auto before = Folder();
+  TModalDriver::TSeenBox question;
+  driver.AnswerBox(false, &question);
+  Click(window->btnSave);
+  EXPECT_EQ(question.caption, "Warning");
+  EXPECT_EQ(question.text, "The file \"" + (folder.Path() / "categories.dat").string() +
+                               "\" has changed on disk since it was last read or saved.\n"
+                               "Do you want to overwrite it with your changes?");
+  EXPECT_TRUE(question.asked_yes_no);
+  EXPECT_EQ(State("categories.dat"), before.at("categories.dat"));
+  EXPECT_NE(State("projects.dat").inode, before.at("projects.dat").inode) << "the other files are saved";
+  EXPECT_NE(State("Hours.dat").inode, before.at("Hours.dat").inode);
+
+  driver.AnswerBox(true);
+  Click(window->btnSave);
+  EXPECT_EQ(folder.Read("categories.dat"), "Work\r\nHome\r\n");
+  Click(window->btnSave);
+}
+
 TEST_F(LifecycleTest, ClosingAfterChangesAsksNothingAndWritesNothing) {
   Open("Work\r\n", kProjects, kHours);
   NewCategory("Home");

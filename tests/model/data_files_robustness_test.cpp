@@ -3,8 +3,6 @@
 // to the same model.
 #include <gtest/gtest.h>
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +16,7 @@
 #include "platform/Utf8.h"
 
 #include "model/ModelBuilders.h"
+#include "support/FileModesApply.h"
 #include "support/FileSizeLimit.h"
 #include "support/TemporaryFolder.h"
 
@@ -34,27 +33,6 @@ std::string FirstLine(const std::exception& error) {
   const std::string message = error.what();
   return message.substr(0, message.find('\r'));
 }
-
-// A file of mode 000 cannot be read, except by root, who reads any file
-// (and tests may run as root). While this lives, the calling thread reads
-// files by their mode, root or not: it sets aside the capabilities that let
-// root pass over modes.
-class FileModesApply {
- public:
-  FileModesApply() {
-    ::syscall(SYS_capget, &header_, saved_);
-    __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-    reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    ::syscall(SYS_capset, &header_, reduced);
-  }
-  ~FileModesApply() { ::syscall(SYS_capset, &header_, saved_); }
-  FileModesApply(const FileModesApply&) = delete;
-  FileModesApply& operator=(const FileModesApply&) = delete;
-
- private:
-  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct saved_[2]{};
-};
 
 int EntriesIn(const std::string& folder) {
   int entries = 0;
@@ -288,7 +266,7 @@ TEST_F(DataFilesRobustness, FileThatCannotBeReadIsNeverSavedOver) {
   TProjects projects;
   THours hours;
   {
-    FileModesApply unreadable;
+    testsupport::TFileModesApply unreadable;
     for (const auto& [load, name] : {std::pair<std::function<void()>, std::string>{[&] { projects.LoadCategories(); },
                                                                                     "categories.dat"},
                                      {[&] { projects.LoadProjects(); }, "projects.dat"},

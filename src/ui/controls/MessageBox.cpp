@@ -65,21 +65,24 @@ TModalResult TskMessageBox::MessageDlg(const std::string& text, TMsgDlgType type
   box->setFont(ArialPixels(15));
   box->setTextFormat(Qt::PlainText);
 
-  QPushButton* ok = box->addButton(QMessageBox::Ok);
-  SetSkinDataName(ok, "button");
-  QPushButton* cancel = nullptr;
-  if (buttons == TMsgDlgButtons::OkCancel) {
-    cancel = box->addButton(QMessageBox::Cancel);
-    SetSkinDataName(cancel, "button");
+  const bool yes_no = buttons == TMsgDlgButtons::YesNo;
+  QPushButton* go_ahead = box->addButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
+  SetSkinDataName(go_ahead, "button");
+  QPushButton* hold_back = nullptr;
+  if (buttons != TMsgDlgButtons::Ok) {
+    hold_back = box->addButton(yes_no ? QMessageBox::No : QMessageBox::Cancel);
+    SetSkinDataName(hold_back, "button");
   }
   skin::qt::TskSkinForm::Attach(*box);
-  box->setDefaultButton(ok);
-  box->setEscapeButton(cancel ? static_cast<QAbstractButton*>(cancel) : ok);
+  box->setDefaultButton(yes_no ? hold_back : go_ahead);
+  box->setEscapeButton(hold_back ? static_cast<QAbstractButton*>(hold_back) : go_ahead);
   // A close through the frame clicks no button, though QMessageBox reports
-  // its escape button as clicked then; only a real press of OK answers OK.
-  bool ok_pressed = false;
+  // its escape button as clicked then; only a real press of OK or Yes goes
+  // ahead.
+  bool went_ahead = false;
   QObject::connect(box.get(), &QMessageBox::buttonClicked, box.get(),
-                   [&ok_pressed, ok](QAbstractButton* pressed) { ok_pressed = pressed == ok; });
+                   [&went_ahead, go_ahead](QAbstractButton* pressed) { went_ahead = pressed == go_ahead; });
   box->exec();
-  return ok_pressed ? TModalResult::Ok : TModalResult::Cancel;
+  if (yes_no) return went_ahead ? TModalResult::Yes : TModalResult::No;
+  return went_ahead ? TModalResult::Ok : TModalResult::Cancel;
 }
