@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "net/ENetExceptions.h"
@@ -68,5 +69,6 @@ class ENetTooManyInterimAnswers : public ENetException {
 // ends before the rest of it is read.
 class ENetBodyTooLarge : public ENetException {
  public:
-  ENetBodyTooLarge() : ENetException("Body too large.") {}
+  explicit ENetBodyTooLarge(std::int64_t limit)
+      : ENetException("The server sent more than the " + std::to_string(limit) + " bytes expected.") {}
 };

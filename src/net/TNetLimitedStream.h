@@ -12,7 +12,8 @@
 class TNetLimitedStream : public TNetStream {
  public:
   // The limit counts from the stream's position now.
-  TNetLimitedStream(TNetStream& inner, std::int64_t limit) : inner_(inner), end_(inner.Position() + limit) {}
+  TNetLimitedStream(TNetStream& inner, std::int64_t limit)
+      : inner_(inner), limit_(limit), end_(inner.Position() + limit) {}
 
   void Write(const char* data, std::size_t count) override {
     RefuseBeyondEnd(static_cast<std::int64_t>(count));
@@ -29,9 +30,10 @@ class TNetLimitedStream : public TNetStream {
 
  private:
   void RefuseBeyondEnd(std::int64_t count) const {
-    if (count > end_ - inner_.Position()) throw ENetBodyTooLarge();
+    if (count > end_ - inner_.Position()) throw ENetBodyTooLarge(limit_);
   }
 
   TNetStream& inner_;
+  std::int64_t limit_;
   std::int64_t end_;
 };
