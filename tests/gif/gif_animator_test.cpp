@@ -3,6 +3,7 @@
 // thread and failing frames.
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -12,6 +13,8 @@
 #include <cstdlib>
 #include <memory>
 #include <thread>
+
+#include <xcb/xcb.h>
 
 #include "gif/GifWriter.h"
 #include "gif/qt/BannerAnimator.h"
@@ -39,6 +42,16 @@ TestFrame Solid(int width, int height, std::uint8_t index, int delay = 0) {
   frame.pixels.assign(static_cast<std::size_t>(width * height), index);
   frame.delayHundredths = delay;
   return frame;
+}
+
+// What the X server sends when the window's coverage changes.
+void ReportVisibility(QWidget& window, std::uint8_t state) {
+  xcb_visibility_notify_event_t report{};
+  report.response_type = XCB_VISIBILITY_NOTIFY;
+  report.window = static_cast<xcb_window_t>(window.winId());
+  report.state = state;
+  qintptr result = 0;
+  QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &report, &result);
 }
 
 class GifAnimatorTest : public testing::Test {
@@ -131,6 +144,10 @@ TEST_F(GifAnimatorTest, TheClockRestsWhileNothingCanBeSeenOrPlayed) {
   window_->hide();
   EXPECT_FALSE(animator_->Clock().Enabled()) << "hidden";
   window_->show();
+  EXPECT_TRUE(animator_->Clock().Enabled());
+  ReportVisibility(*window_, XCB_VISIBILITY_FULLY_OBSCURED);
+  EXPECT_FALSE(animator_->Clock().Enabled()) << "covered by other windows";
+  ReportVisibility(*window_, XCB_VISIBILITY_PARTIALLY_OBSCURED);
   EXPECT_TRUE(animator_->Clock().Enabled());
   animator_->hide();
   EXPECT_FALSE(animator_->Clock().Enabled()) << "the control hidden";

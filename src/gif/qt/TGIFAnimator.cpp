@@ -8,6 +8,7 @@
 
 #include "gif/ErrorText.h"
 #include "gif/qt/QtMainThreadDispatcher.h"
+#include "gif/qt/WindowCoverage.h"
 #include "platform/ErrorReport.h"
 
 namespace gif::qt {
@@ -92,7 +93,9 @@ void TGIFAnimator::SetAnimate(bool animate) {
 
 void TGIFAnimator::StopAnimation() { SetAnimate(false); }
 
-bool TGIFAnimator::Seen() const { return isVisible() && !window()->isMinimized(); }
+bool TGIFAnimator::Seen() const {
+  return isVisible() && !window()->isMinimized() && !WindowCoverage::Of(*window()).Covered();
+}
 
 void TGIFAnimator::FollowSight() {
   if (animate_) clock_->SetEnabled(Seen());
@@ -103,11 +106,16 @@ bool TGIFAnimator::event(QEvent* event) {
     case QEvent::Show:
       // A window's minimising reaches the window alone.
       if (window() != this) window()->installEventFilter(this);
+      if (!coverageLink_)
+        coverageLink_ = connect(&WindowCoverage::Of(*window()), &WindowCoverage::CoveredChanged, this,
+                                &TGIFAnimator::FollowSight);
       FollowSight();
       break;
     case QEvent::Hide: FollowSight(); break;
     case QEvent::ParentAboutToChange:
       if (window() != this) window()->removeEventFilter(this);
+      disconnect(coverageLink_);
+      coverageLink_ = {};
       break;
     default: break;
   }

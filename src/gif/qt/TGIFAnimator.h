@@ -1,4 +1,5 @@
 #pragma once
+#include <QMetaObject>
 #include <QSize>
 #include <functional>
 #include <memory>
@@ -14,9 +15,9 @@ namespace gif::qt {
 // delay (50 ms to 10 s), counted from the end of its painting.
 //
 // The clock runs only while there are frames to play and they can be seen:
-// an empty or single-frame image, a hidden control, or one in a minimised
-// or hidden window costs no wake-ups; the animation goes on from its frame
-// when it shows again.
+// an empty or single-frame image, a hidden control, or one in a minimised,
+// hidden or fully covered window costs no wake-ups; the animation goes on
+// from its frame when it shows again.
 //
 // All composing and painting happens on the main thread. AsyncDrawing only
 // lets the clock tick on its own thread; the tick then hands the whole frame
@@ -94,6 +95,8 @@ class TGIFAnimator : public TImageControl {
   // The frame that failed to compose; it is not tried again until the image
   // or the frame changes, so one damaged frame reports one error.
   int failedFrame_ = -1;
+  // The link to the window's coverage watcher, made when the control shows.
+  QMetaObject::Connection coverageLink_;
   // Declared last so that it goes first: no tick reaches a half-destroyed
   // control.
   std::unique_ptr<TThreadedTimer> clock_;
